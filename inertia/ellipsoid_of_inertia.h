@@ -1,0 +1,38 @@
+// The ellipsoid-of-inertia computation: one club's measurements in, its
+// fourteen results and the editor's four report texts out.
+//
+// The stages run in a fixed order: the inertia tensor about the centre of
+// gravity, its principal moments and axis angles (with the semi-axes of the
+// equivalent ellipsoid), the moment about the lie-angle axis, the bounded and
+// volume-scaled equivalent ellipsoid, and finally the stored results and the
+// report. No step stops the computation: a step whose arithmetic fails (an
+// overflow, a division by zero, the root of a negative number, an unsuitable
+// matrix) is skipped, and every value it would have set keeps what it held.
+// Each computation starts from zero results and empty texts, so a field
+// whose step failed reads 0 and never shows a value of another club.
+#pragma once
+
+#include "clubs/club_record.h"
+
+#include <string>
+
+namespace orv {
+
+struct EllipsoidReport {
+    std::string Text1; // principal moments, one per line
+    std::string Text2; // Ths of each principal axis
+    std::string Text3; // Phs of each principal axis
+    std::string Text4; // tensor, Izc', equivalent volume, semi-axes
+};
+
+struct EllipsoidOfInertia {
+    ClubResults Results;
+    EllipsoidReport Report;
+};
+
+enum class ReportTexts { Include, Skip };
+
+[[nodiscard]] EllipsoidOfInertia ComputeEllipsoidOfInertia(
+    const ClubMeasurements& club, ReportTexts texts = ReportTexts::Include);
+
+} // namespace orv
