@@ -26,6 +26,17 @@ void CheckPermutation(std::span<const int> order, int size)
     }
 }
 
+// The fixed-size solver spares the tensor's 3 x 3 case every allocation.
+template <typename Fixed>
+void Decompose(const ConstMap& matrix, Map& values, Map& vectors)
+{
+    const Eigen::SelfAdjointEigenSolver<Fixed> solver{Fixed{matrix}};
+    if (solver.info() != Eigen::Success)
+        throw MatrixError("Eigen decomposition did not converge");
+    values = solver.eigenvalues();
+    vectors = solver.eigenvectors();
+}
+
 std::string FormatFixed(double value, int decimals)
 {
     char buffer[400];
@@ -77,16 +88,15 @@ void MatrixObject::Eigen(MatrixObject& values, MatrixObject& valuesImaginary, Ma
     if (matrix != matrix.transpose())
         throw MatrixError("Eigen needs a symmetric matrix");
 
-    const Eigen::SelfAdjointEigenSolver<Eigen::MatrixXd> solver(matrix);
-    if (solver.info() != Eigen::Success)
-        throw MatrixError("Eigen decomposition did not converge");
-
     const int n = m_rows;
     MatrixObject newValues(n, 1);
     MatrixObject newVectors(n, n);
-    Map(newValues.m_elements.data(), n, 1) = solver.eigenvalues();
+    Map valueMap(newValues.m_elements.data(), n, 1);
     Map vectorMap(newVectors.m_elements.data(), n, n);
-    vectorMap = solver.eigenvectors();
+    if (n == 3)
+        Decompose<Eigen::Matrix3d>(matrix, valueMap, vectorMap);
+    else
+        Decompose<Eigen::MatrixXd>(matrix, valueMap, vectorMap);
     for (int k = 0; k < n; ++k) {
         auto column = vectorMap.col(k);
         column.normalize();
