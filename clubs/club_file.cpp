@@ -1,0 +1,325 @@
+#include "clubs/club_file.h"
+
+#include "clubs/code_page.h"
+
+#include <bit>
+#include <cerrno>
+#include <cstdint>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace orv {
+namespace {
+
+constexpr std::size_t kEmptyRecordSize = 118;
+constexpr std::size_t kMaxTextBytes = 0xFFFF;
+constexpr std::size_t kMaxRecords = kMaxClubs + 1;
+constexpr std::uintmax_t kMaxFileSize = kMaxRecords * (kEmptyRecordSize + 5 * kMaxTextBytes);
+
+class RecordReader {
+public:
+    explicit RecordReader(std::span<const std::byte> bytes) : m_bytes(bytes) {}
+
+    [[nodiscard]] bool AtEnd() const { return m_pos == m_bytes.size(); }
+
+    float Real()
+    {
+        const std::uint32_t bits = Little(4);
+        return std::bit_cast<float>(bits);
+    }
+
+    std::string Text()
+    {
+        const std::size_t length = Little(2);
+        Need(length);
+        const auto* first = reinterpret_cast<const char*>(m_bytes.data() + m_pos);
+        m_pos += length;
+        return Windows1252ToUtf8(std::string_view(first, length));
+    }
+
+private:
+    void Need(std::size_t count) const
+    {
+        if (m_bytes.size() - m_pos < count)
+            throw ClubFileError(ClubFileError::Kind::NotClubData,
+                                "The file ends inside a club record.");
+    }
+
+    std::uint32_t Little(int count)
+    {
+        Need(static_cast<std::size_t>(count));
+        std::uint32_t value = 0;
+        for (int i = 0; i < count; ++i)
+            value |= std::to_integer<std::uint32_t>(m_bytes[m_pos + i]) << (8 * i);
+        m_pos += static_cast<std::size_t>(count);
+        return value;
+    }
+
+    std::span<const std::byte> m_bytes;
+    std::size_t m_pos = 0;
+};
+
+ClubRecord ReadRecord(RecordReader& in)
+{
+    ClubRecord record;
+    ClubMeasurements& m = record.Measurements;
+    m.ClubNo = in.Text();
+    m.ClubName = in.Text();
+    for (float* field : {&m.Mass, &m.CMx, &m.CMy, &m.CMz, &m.Volume, &m.Ixx, &m.Iyy, &m.Izz,
+                         &m.Ixy, &m.Iyz, &m.Izx, &m.LieAngle, &m.Azimuth})
+        *field = in.Real();
+    m.PictureName = in.Text();
+    m.Reserved1 = in.Text();
+    m.Reserved2 = in.Text();
+    ClubResults& r = record.Results;
+    for (float* field : {&r.EigenX, &r.EigenY, &r.EigenZ, &r.ThsX, &r.ThsY, &r.ThsZ, &r.PhsX,
+                         &r.PhsY, &r.PhsZ, &r.IxxC, &r.IyyC, &r.IzzC, &r.IzcPrime,
+                         &r.EllipsoidVolume})
+        *field = in.Real();
+    return record;
+}
+
+void AppendLittle(std::string& out, std::uint32_t value, int count)
+{
+    for (int i = 0; i < count; ++i)
+        out += static_cast<char>((value >> (8 * i)) & 0xFF);
+}
+
+void AppendReal(std::string& out, float value) { AppendLittle(out, std::bit_cast<std::uint32_t>(value), 4); }
+
+std::string SlotName(std::size_t slot)
+{
+    return slot == 0 ? std::string("the spare record (slot 0)") : "row " + std::to_string(slot);
+}
+
+void AppendText(std::string& out, std::string_view text, std::size_t slot, const char* field)
+{
+    const std::optional<std::string> bytes = Utf8ToWindows1252(text);
+    if (!bytes) {
+        throw ClubFileError(ClubFileError::Kind::TextNotStorable,
+                            "Cannot save: " + SlotName(slot) + ", " + field
+                                + ", holds characters that a club data file cannot store.");
+    }
+    if (bytes->size() > kMaxTextBytes) {
+        throw ClubFileError(ClubFileError::Kind::TextNotStorable,
+                            "Cannot save: " + SlotName(slot) + ", " + field
+                                + ", is longer than 65535 characters.");
+    }
+    AppendLittle(out, static_cast<std::uint32_t>(bytes->size()), 2);
+    out += *bytes;
+}
+
+void AppendRecord(std::string& out, const ClubRecord& record, std::size_t slot)
+{
+    const ClubMeasurements& m = record.Measurements;
+    AppendText(out, m.ClubNo, slot, "Head No.");
+    AppendText(out, m.ClubName, slot, "Head Name");
+    for (float value : {m.Mass, m.CMx, m.CMy, m.CMz, m.Volume, m.Ixx, m.Iyy, m.Izz, m.Ixy, m.Iyz,
+                        m.Izx, m.LieAngle, m.Azimuth})
+        AppendReal(out, value);
+    AppendText(out, m.PictureName, slot, "picture path");
+    AppendText(out, m.Reserved1, slot, "Reserved1");
+    AppendText(out, m.Reserved2, slot, "Reserved2");
+    const ClubResults& r = record.Results;
+    for (float value : {r.EigenX, r.EigenY, r.EigenZ, r.ThsX, r.ThsY, r.ThsZ, r.PhsX, r.PhsY,
+                        r.PhsZ, r.IxxC, r.IyyC, r.IzzC, r.IzcPrime, r.EllipsoidVolume})
+        AppendReal(out, value);
+}
+
+[[noreturn]] void ThrowWriteError(const std::filesystem::path& path, int error)
+{
+    throw ClubFileError(ClubFileError::Kind::CannotWrite,
+                        "Cannot save " + path.string() + ": " + std::strerror(error));
+}
+
+// Closes the descriptor and removes the temporary file unless released.
+class TemporaryFile {
+public:
+    TemporaryFile(std::string path, int fd) : m_path(std::move(path)), m_fd(fd) {}
+    TemporaryFile(const TemporaryFile&) = delete;
+    TemporaryFile& operator=(const TemporaryFile&) = delete;
+    ~TemporaryFile()
+    {
+        if (m_fd >= 0)
+            ::close(m_fd);
+        if (!m_kept)
+            ::unlink(m_path.c_str());
+    }
+
+    [[nodiscard]] int fd() const { return m_fd; }
+    [[nodiscard]] const std::string& path() const { return m_path; }
+
+    int Close()
+    {
+        const int result = ::close(m_fd);
+        m_fd = -1;
+        return result;
+    }
+    void Keep() { m_kept = true; }
+
+private:
+    std::string m_path;
+    int m_fd;
+    bool m_kept = false;
+};
+
+void WriteAll(int fd, std::string_view data, const std::filesystem::path& target)
+{
+    while (!data.empty()) {
+        const ssize_t written = ::write(fd, data.data(), data.size());
+        if (written < 0) {
+            if (errno == EINTR)
+                continue;
+            ThrowWriteError(target, errno);
+        }
+        data.remove_prefix(static_cast<std::size_t>(written));
+    }
+}
+
+mode_t NewFileMode(const std::filesystem::path& target)
+{
+    struct stat existing {};
+    if (::stat(target.c_str(), &existing) == 0)
+        return existing.st_mode & 07777;
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    return 0666 & ~mask;
+}
+
+// The file the save really replaces: a link's target, so the link stays.
+std::filesystem::path ResolveTarget(const std::filesystem::path& path)
+{
+    std::error_code error;
+    if (std::filesystem::is_symlink(path, error)) {
+        const std::filesystem::path resolved = std::filesystem::weakly_canonical(path, error);
+        if (!error)
+            return resolved;
+    }
+    return path;
+}
+
+void SyncFolder(const std::filesystem::path& folder)
+{
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd >= 0) {
+        ::fsync(fd);
+        ::close(fd);
+    }
+}
+
+} // namespace
+
+ClubFileError::ClubFileError(Kind kind, const std::string& description)
+    : std::runtime_error(description)
+    , m_kind(kind)
+{
+}
+
+bool IsClubDataFileName(std::string_view path)
+{
+    if (path.size() < 3)
+        return false;
+    const std::string_view ending = path.substr(path.size() - 3);
+    std::string lower;
+    for (char c : ending)
+        lower += (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+    return lower == "orv";
+}
+
+std::string EncodeClubData(std::span<const ClubRecord> slots)
+{
+    std::string out;
+    std::size_t estimate = 0;
+    for (const ClubRecord& record : slots) {
+        const ClubMeasurements& m = record.Measurements;
+        estimate += kEmptyRecordSize + m.ClubNo.size() + m.ClubName.size() + m.PictureName.size()
+                    + m.Reserved1.size() + m.Reserved2.size();
+    }
+    out.reserve(estimate);
+    for (std::size_t slot = 0; slot < slots.size(); ++slot)
+        AppendRecord(out, slots[slot], slot);
+    return out;
+}
+
+std::vector<ClubRecord> DecodeClubData(std::span<const std::byte> bytes)
+{
+    RecordReader in(bytes);
+    std::vector<ClubRecord> records;
+    while (!in.AtEnd()) {
+        if (records.size() == kMaxRecords) {
+            throw ClubFileError(ClubFileError::Kind::NotClubData,
+                                "The file holds more than " + std::to_string(kMaxClubs)
+                                    + " clubs.");
+        }
+        records.push_back(ReadRecord(in));
+    }
+    if (records.empty())
+        throw ClubFileError(ClubFileError::Kind::NotClubData, "The file holds no club record.");
+    return records;
+}
+
+std::vector<ClubRecord> ReadDataFile(const std::filesystem::path& path)
+{
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        throw ClubFileError(ClubFileError::Kind::CannotOpen,
+                            "Cannot open " + path.string() + ": " + std::strerror(errno));
+    struct Closer {
+        int fd;
+        ~Closer() { ::close(fd); }
+    } closer{fd};
+
+    struct stat info {};
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode))
+        throw ClubFileError(ClubFileError::Kind::CannotOpen, path.string() + " is not a file.");
+    if (static_cast<std::uintmax_t>(info.st_size) > kMaxFileSize)
+        throw ClubFileError(ClubFileError::Kind::NotClubData,
+                            "The file is larger than any club data file.");
+
+    std::vector<std::byte> bytes(static_cast<std::size_t>(info.st_size));
+    std::size_t filled = 0;
+    while (filled < bytes.size()) {
+        const ssize_t got = ::read(fd, bytes.data() + filled, bytes.size() - filled);
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0)
+            throw ClubFileError(ClubFileError::Kind::NotClubData,
+                                "Cannot read " + path.string() + ": " + std::strerror(errno));
+        if (got == 0)
+            break; // the file shrank while being read: decode what is there
+        filled += static_cast<std::size_t>(got);
+    }
+    bytes.resize(filled);
+    return DecodeClubData(bytes);
+}
+
+void SaveDataFile(const std::filesystem::path& path, const ClubList& list)
+{
+    const std::string data = EncodeClubData(list.Slots());
+
+    const std::filesystem::path target = ResolveTarget(path);
+    std::filesystem::path folder = target.parent_path();
+    if (folder.empty())
+        folder = ".";
+    std::string pattern = (folder / ("." + target.filename().string() + ".XXXXXX")).string();
+    const int fd = ::mkostemp(pattern.data(), O_CLOEXEC);
+    if (fd < 0)
+        ThrowWriteError(path, errno);
+    TemporaryFile temporary(pattern, fd);
+
+    if (::fchmod(fd, NewFileMode(target)) != 0)
+        ThrowWriteError(path, errno);
+    WriteAll(fd, data, path);
+    if (::fsync(fd) != 0)
+        ThrowWriteError(path, errno);
+    if (temporary.Close() != 0)
+        ThrowWriteError(path, errno);
+    if (::rename(temporary.path().c_str(), target.c_str()) != 0)
+        ThrowWriteError(path, errno);
+    temporary.Keep();
+    SyncFolder(folder);
+}
+
+} // namespace orv

@@ -1,0 +1,61 @@
+// The club data file (.orv): every slot of the club list, slot 0 first, back
+// to back, with no header, count or terminator. A record is its 18
+// measurement fields and 14 results in record order; a real is 4 bytes of
+// little-endian IEEE single, a text a 16-bit little-endian byte count and
+// that many Windows-1252 bytes. An empty record is 118 zero bytes.
+//
+// Reading either delivers every record of the file or fails without
+// touching anything. Saving writes a new file beside the target and renames
+// it over the target only when every byte is on disk, so a failed save
+// leaves the previous file exactly as it was.
+#pragma once
+
+#include "clubs/club_list.h"
+
+#include <cstddef>
+#include <filesystem>
+#include <span>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace orv {
+
+class ClubFileError : public std::runtime_error {
+public:
+    enum class Kind {
+        CannotOpen,      // no such file, or not a usable file name
+        NotClubData,     // content that is not a whole number of records
+        TextNotStorable, // a text too long, or with characters the code page lacks
+        CannotWrite,     // the file system refused the save
+    };
+
+    ClubFileError(Kind kind, const std::string& description);
+
+    [[nodiscard]] Kind kind() const noexcept { return m_kind; }
+
+private:
+    Kind m_kind;
+};
+
+// A path counts as a club data file when its last three characters, in
+// lower case, are "orv"; nothing else is looked at.
+[[nodiscard]] bool IsClubDataFileName(std::string_view path);
+
+// The bytes of a file holding `slots`; throws TextNotStorable naming the
+// slot and the field.
+[[nodiscard]] std::string EncodeClubData(std::span<const ClubRecord> slots);
+
+// The records of a file's bytes; throws NotClubData when the bytes end
+// inside a record, hold no record, or hold more than kMaxClubs + 1 records.
+[[nodiscard]] std::vector<ClubRecord> DecodeClubData(std::span<const std::byte> bytes);
+
+// Reads every record of the file; throws CannotOpen or NotClubData.
+[[nodiscard]] std::vector<ClubRecord> ReadDataFile(const std::filesystem::path& path);
+
+// Writes every slot of the list to the file, replacing it whole or not at
+// all; throws TextNotStorable (nothing written) or CannotWrite.
+void SaveDataFile(const std::filesystem::path& path, const ClubList& list);
+
+} // namespace orv
