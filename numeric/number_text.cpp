@@ -179,6 +179,15 @@ double RoundHalfEven(double value, int decimals)
 {
     if (!std::isfinite(value))
         return value;
+    // When scaling is exact (always so for a single-precision value and up
+    // to a few decimals) the tie decision can be made on the scaled value
+    // directly; otherwise on the exact decimal expansion.
+    if (decimals >= 0 && decimals <= 15) {
+        const double scale = std::pow(10.0, decimals);
+        const double scaled = value * scale;
+        if (std::fma(value, scale, -scaled) == 0.0 && std::fabs(scaled) < 0x1p52)
+            return std::nearbyint(scaled) / scale;
+    }
     Buffer buffer;
     const std::string_view rounded = ToChars(buffer, value, std::chars_format::fixed, decimals);
     double result = 0.0;

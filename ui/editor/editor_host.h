@@ -1,0 +1,17 @@
+// What the editor needs of the window that opens it: the row of the club to
+// edit and a way to show the list again after Update.
+#pragma once
+
+namespace orv::ui {
+
+class EditorHost {
+public:
+    virtual ~EditorHost() = default;
+
+    // The active row of the measurements grid: the club the editor works on.
+    [[nodiscard]] virtual int ActiveRow() const = 0;
+    // Rewrites both grids from the club list.
+    virtual void FlushData() = 0;
+};
+
+} // namespace orv::ui

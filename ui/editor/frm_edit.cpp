@@ -1,0 +1,371 @@
+#include "ui/editor/frm_edit.h"
+
+#include "inertia/ellipsoid_of_inertia.h"
+#include "numeric/arithmetic_error.h"
+#include "numeric/number_text.h"
+#include "ui/artwork/artwork.h"
+#include "ui/editor/picture_types.h"
+#include "ui/platform/app_info.h"
+#include "ui/platform/fonts.h"
+#include "ui/platform/picture_loader.h"
+#include "ui/platform/twips.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace orv::ui {
+namespace {
+
+const QString kPictureFilter = QStringLiteral("*.jpg|*.jpg|*.gif|*.gif|*.bmp|*.bmp");
+
+QString ReportText(const std::string& text)
+{
+    return QString::fromStdString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+}
+
+} // namespace
+
+frmEdit::frmEdit(ProgramData& data, EditorHost& host, Dialogs& dialogs, QWidget* parent)
+    : QDialog(parent)
+    , m_data(data)
+    , m_host(host)
+    , m_dialogs(dialogs)
+    , m_pictureFolder(QDir::current().filePath(QStringLiteral("RaviDazov")))
+{
+    setObjectName(QStringLiteral("frmEdit"));
+    setWindowTitle(QStringLiteral("Vove-Rozo ORV"));
+    setFont(DialogFont());
+    setFixedSize(TwipsSize(9225, 7140, *this));
+    BuildControls();
+    Form_Load();
+}
+
+frmEdit::~frmEdit() = default;
+
+void frmEdit::BuildControls()
+{
+    const auto label = [this](QWidget* parent, const QString& caption, int left, int top,
+                              int width = 0, int height = 0) {
+        auto* l = new QLabel(caption, parent);
+        if (width > 0) {
+            l->setGeometry(TwipsRect(left, top, width, height, *this));
+            l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        } else {
+            l->move(TwipsToPixelsX(left, *this), TwipsToPixelsY(top, *this));
+            l->adjustSize();
+        }
+        return l;
+    };
+    const auto lineEdit = [this](QWidget* parent, const char* name, QRect twips) {
+        auto* box = new QLineEdit(parent);
+        box->setObjectName(QLatin1String(name));
+        box->setGeometry(TwipsRect(twips.x(), twips.y(), twips.width(), twips.height(), *this));
+        return box;
+    };
+    const auto report = [this](const char* name, QRect twips) {
+        auto* box = new QPlainTextEdit(this);
+        box->setObjectName(QLatin1String(name));
+        box->setReadOnly(true);
+        box->setFont(ReportFont());
+        box->setLineWrapMode(QPlainTextEdit::NoWrap);
+        box->setGeometry(TwipsRect(twips.x(), twips.y(), twips.width(), twips.height(), *this));
+        return box;
+    };
+    const auto button = [this](const char* name, const QString& caption, QRect twips) {
+        auto* b = new QPushButton(caption, this);
+        b->setObjectName(QLatin1String(name));
+        b->setAutoDefault(false);
+        b->setGeometry(TwipsRect(twips.x(), twips.y(), twips.width(), twips.height(), *this));
+        return b;
+    };
+
+    label(this, QStringLiteral("Head No."), 270, 225)->setObjectName(QStringLiteral("Label19"));
+    txtClubNo = lineEdit(this, "txtClubNo", {1080, 135, 2310, 330});
+    label(this, QStringLiteral("Head Name"), 3555, 225)->setObjectName(QStringLiteral("Label20"));
+    txtClubName = lineEdit(this, "txtClubName", {4500, 135, 4470, 330});
+
+    Frame1 = new QGroupBox(QStringLiteral("Club Basic Measurement"), this);
+    Frame1->setObjectName(QStringLiteral("Frame1"));
+    Frame1->setGeometry(TwipsRect(180, 675, 8835, 1545, *this));
+    struct BoxSpec {
+        QLineEdit** box;
+        const char* name;
+        const char* caption;
+        int labelLeft, boxLeft, labelTop, boxTop, width;
+        float ClubMeasurements::*field;
+    };
+    const BoxSpec specs[] = {
+        {&txtMass, "txtMass", "Mass (gm)", 180, 675, 405, 405, 735, &ClubMeasurements::Mass},
+        {&txtVolume, "txtVolume", "Volume (cc)", 1530, 2115, 405, 405, 735, &ClubMeasurements::Volume},
+        {&txtCMx, "txtCMx", "CM_x (mm)", 3015, 3510, 405, 405, 735, &ClubMeasurements::CMx},
+        {&txtCMy, "txtCMy", "CM_y (mm)", 4455, 4950, 405, 405, 735, &ClubMeasurements::CMy},
+        {&txtCMz, "txtCMz", "CM_z (mm)", 5940, 6390, 405, 405, 735, &ClubMeasurements::CMz},
+        {&txtTheta, "txtTheta", "Lie Angle (Degree)", 7245, 8010, 405, 405, 510,
+         &ClubMeasurements::LieAngle},
+        {&txtIxx, "txtIxx", "I_xx", 180, 675, 945, 900, 735, &ClubMeasurements::Ixx},
+        {&txtIyy, "txtIyy", "I_yy", 1620, 2115, 945, 900, 735, &ClubMeasurements::Iyy},
+        {&txtIzz, "txtIzz", "I_zz", 3015, 3510, 990, 900, 735, &ClubMeasurements::Izz},
+        {&txtIxy, "txtIxy", "I_xy", 4455, 4950, 990, 900, 735, &ClubMeasurements::Ixy},
+        {&txtIyz, "txtIyz", "I_yz", 5940, 6390, 990, 900, 735, &ClubMeasurements::Iyz},
+        {&txtIzx, "txtIzx", "I_zx", 7335, 7785, 990, 900, 735, &ClubMeasurements::Izx},
+    };
+    for (const BoxSpec& spec : specs) {
+        label(Frame1, QLatin1String(spec.caption), spec.labelLeft, spec.labelTop);
+        *spec.box = lineEdit(Frame1, spec.name, {spec.boxLeft, spec.boxTop, spec.width, 330});
+        if (spec.boxTop == 900)
+            label(Frame1, QStringLiteral("kg-cm^2"), spec.boxLeft, 1260, 705, 195);
+    }
+    // The order RawData reads them in.
+    for (const BoxSpec* spec : {&specs[0], &specs[1], &specs[2], &specs[3], &specs[4], &specs[6],
+                                &specs[7], &specs[8], &specs[9], &specs[10], &specs[11], &specs[5]})
+        m_numberBoxes.push_back({*spec->box, QLatin1String(spec->caption), spec->field});
+
+    Label12 = label(this, QString(), 225, 2430, 1275, 240);
+    Label12->setObjectName(QStringLiteral("Label12"));
+    Text4 = report("Text4", {225, 2655, 4200, 1860});
+    label(this, QStringLiteral("Eigen-Value"), 270, 4815)->setObjectName(QStringLiteral("Label6"));
+    label(this, QStringLiteral("Direction(Ths)"), 1710, 4815)->setObjectName(QStringLiteral("Label14"));
+    label(this, QStringLiteral("Direction(Phs)"), 3105, 4815)->setObjectName(QStringLiteral("Label15"));
+    Label16 = label(this, QString(), 90, 5175);
+    Label16->setObjectName(QStringLiteral("Label16"));
+    Text1 = report("Text1", {225, 5085, 1365, 915});
+    Text2 = report("Text2", {1665, 5085, 1365, 915});
+    Text3 = report("Text3", {3105, 5085, 1365, 915});
+
+    Label18 = label(this, QStringLiteral("Club Head"), 4680, 2400, 1275, 240);
+    Label18->setObjectName(QStringLiteral("Label18"));
+    Image1 = new StretchedImage(QStringLiteral("Image1"), this);
+    Image1->setGeometry(TwipsRect(4590, 2655, 4410, 3330, *this));
+    Image1->SetPicture(EditorPlaceholder());
+    txtPictureName = lineEdit(this, "txtPictureName", {4590, 6075, 3585, 315});
+    Command5 = button("Command5", QStringLiteral("Browse"), {8235, 6075, 735, 315});
+    Command1 = button("Command1", QStringLiteral("Calculate"), {315, 6525, 1275, 465});
+    Command4 = button("Command4", QStringLiteral("Update"), {1710, 6525, 1275, 465});
+    Command2 = button("Command2", QStringLiteral("Discard"), {3105, 6525, 1275, 465});
+    Command6 = button("Command6", QStringLiteral("Club Head"), {4560, 6525, 1230, 465});
+
+    QWidget* order[] = {txtClubNo, txtClubName, txtMass,  txtVolume, txtCMx,  txtCMy,
+                        txtCMz,    txtTheta,    txtIxx,   txtIyy,    txtIzz,  txtIxy,
+                        txtIyz,    txtIzx,      Text4,    Text1,     Text2,   Text3,
+                        txtPictureName, Command5, Command1, Command4, Command2, Command6};
+    for (std::size_t i = 1; i < std::size(order); ++i)
+        setTabOrder(order[i - 1], order[i]);
+
+    connect(Command1, &QPushButton::clicked, this, &frmEdit::Command1_Click);
+    connect(Command4, &QPushButton::clicked, this, &frmEdit::Command4_Click);
+    connect(Command2, &QPushButton::clicked, this, &frmEdit::Command2_Click);
+    connect(Command5, &QPushButton::clicked, this, &frmEdit::Command5_Click);
+    connect(Command6, &QPushButton::clicked, this, &frmEdit::Command6_Click);
+}
+
+void frmEdit::Form_Load()
+{
+    setWindowTitle(kApplicationTitle);
+    Label12->setText(QStringLiteral("Inertia Matrix\n\n| XX  XY  ZX |\n| XY  YY  YZ |\n| ZX  YZ  ZZ |"));
+    Label16->setText(QStringLiteral("X\nY\nZ"));
+    Label16->adjustSize();
+    const int row = m_host.ActiveRow();
+    if (row > 0)
+        ReEdit(row);
+    RawData();
+}
+
+void frmEdit::ReEdit(int I)
+{
+    Reset();
+    // A row the list does not hold leaves the boxes empty instead of failing.
+    if (m_data.ClubList.HighestIndex() > 0 && I >= 0 && I <= m_data.ClubList.HighestIndex()) {
+        m_loadedClub = m_data.ClubList.Fetch(I);
+        DataInput();
+    }
+}
+
+void frmEdit::DataInput()
+{
+    Reset();
+    txtClubNo->setText(QString::fromStdString(m_loadedClub.ClubNo));
+    txtClubName->setText(QString::fromStdString(m_loadedClub.ClubName));
+    const ClubMeasurements& c = m_loadedClub;
+    const std::pair<QLineEdit*, float> numbers[] = {
+        {txtMass, c.Mass}, {txtVolume, c.Volume}, {txtCMx, c.CMx}, {txtCMy, c.CMy},
+        {txtCMz, c.CMz},   {txtIxx, c.Ixx},       {txtIyy, c.Iyy}, {txtIzz, c.Izz},
+        {txtIxy, c.Ixy},   {txtIyz, c.Iyz},       {txtIzx, c.Izx}, {txtTheta, c.LieAngle}};
+    for (const auto& [box, value] : numbers)
+        box->setText(QString::fromStdString(FormatSingle(value)));
+    txtPictureName->setText(QString::fromStdString(m_loadedClub.PictureName));
+    const QString picture = QString::fromStdString(m_loadedClub.PictureName);
+    if (FileExists(picture))
+        ShowPicture(picture);
+}
+
+bool frmEdit::RawData()
+{
+    std::vector<float> values;
+    for (const NumberBox& number : m_numberBoxes) {
+        try {
+            values.push_back(ToSingle(ParseLeadingNumber(number.box->text().toStdString())));
+        } catch (const ArithmeticError&) {
+            ShowMessage(QStringLiteral("The value of \"%1\" is out of range.").arg(number.label));
+            number.box->setFocus();
+            return false;
+        }
+    }
+    ClubMeasurements& club = m_data.CurrentClub;
+    club.ClubName = txtClubName->text().toStdString();
+    club.ClubNo = txtClubNo->text().toStdString();
+    for (std::size_t i = 0; i < m_numberBoxes.size(); ++i)
+        club.*(m_numberBoxes[i].field) = values[i];
+    club.Azimuth = 180;
+    club.PictureName = txtPictureName->text().toStdString();
+    RefreshPreview();
+    return true;
+}
+
+void frmEdit::Reset()
+{
+    for (QLineEdit* box : {txtMass, txtVolume, txtCMx, txtCMy, txtCMz, txtIxx, txtIyy, txtIzz,
+                           txtIxy, txtIyz, txtIzx})
+        box->clear();
+    for (QPlainTextEdit* box : {Text1, Text2, Text3, Text4})
+        box->clear();
+    txtClubNo->clear();
+    txtClubName->clear();
+    txtTheta->clear();
+}
+
+void frmEdit::UpdateORV()
+{
+    const EllipsoidOfInertia outcome = ComputeEllipsoidOfInertia(m_data.CurrentClub);
+    m_data.CurrentResults = outcome.Results;
+    Text1->setPlainText(ReportText(outcome.Report.Text1));
+    Text2->setPlainText(ReportText(outcome.Report.Text2));
+    Text3->setPlainText(ReportText(outcome.Report.Text3));
+    Text4->setPlainText(ReportText(outcome.Report.Text4));
+}
+
+void frmEdit::Command1_Click()
+{
+    if (RawData())
+        UpdateORV();
+}
+
+void frmEdit::Command4_Click()
+{
+    if (!RawData())
+        return;
+    const int row = m_host.ActiveRow();
+    if (row < 1 || row > m_data.ClubList.HighestIndex()) {
+        ShowMessage(QStringLiteral(
+            "There is no club to store the values in. Add a club in the main window first."));
+        return;
+    }
+    // The stored results always belong to the stored measurements.
+    UpdateORV();
+    m_data.ClubList.Store(row, m_data.CurrentClub, m_data.CurrentResults);
+    m_host.FlushData();
+    accept();
+}
+
+void frmEdit::Command2_Click()
+{
+    if (m_dialogs.ShowMessage(this, QStringLiteral("Discard all the changes?"),
+                              MessageButtons::YesNo)
+        == MessageAnswer::Yes)
+        reject();
+}
+
+void frmEdit::Command5_Click()
+{
+    LoadPreview();
+    FileDialogRequest request;
+    request.kind = FileDialogKind::Open;
+    request.filter = kPictureFilter;
+    request.initialFolder = m_pictureFolder;
+    const FileChoice choice = m_dialogs.ShowPreviewDialog(this, request, *this);
+    if (choice.path.isEmpty())
+        return;
+    if (!IsAcceptedPicture(choice.path)) {
+        ShowMessage(QStringLiteral("The picture's format is not support."));
+        return;
+    }
+    txtPictureName->setText(QDir::toNativeSeparators(choice.path));
+    m_pictureFolder = QFileInfo(choice.path).absolutePath();
+    ShowPicture(txtPictureName->text());
+}
+
+void frmEdit::Command6_Click()
+{
+    const QString stored = QString::fromStdString(m_loadedClub.PictureName);
+    if (FileExists(stored))
+        ShowPicture(stored);
+}
+
+void frmEdit::ShowPicture(const QString& path)
+{
+    try {
+        Image1->SetPicture(LoadPicture(path));
+    } catch (const PictureError& error) {
+        ShowMessage(QString::fromStdString(error.what()));
+    }
+}
+
+void frmEdit::ShowMessage(const QString& text)
+{
+    m_dialogs.ShowMessage(this, text, MessageButtons::Ok);
+}
+
+frmPreview& frmEdit::LoadPreview()
+{
+    if (!m_preview)
+        m_preview = std::make_unique<frmPreview>(nullptr);
+    return *m_preview;
+}
+
+void frmEdit::RefreshPreview()
+{
+    const QString path = QString::fromStdString(m_data.CurrentClub.PictureName);
+    if (path.isEmpty())
+        return;
+    frmPreview& preview = LoadPreview();
+    try {
+        if (FileExists(path)) {
+            preview.Image1->SetPicture(LoadPicture(path));
+            return;
+        }
+    } catch (const PictureError&) {
+        // The preview is only a courtesy: an undecodable file shows nothing.
+    }
+    preview.Image1->Clear();
+}
+
+QWidget* frmEdit::PreviewFrame() { return LoadPreview().Frame1; }
+
+void frmEdit::FileHighlighted(const QString& path)
+{
+    frmPreview& preview = LoadPreview();
+    if (!IsPreviewedPicture(path) || !FileExists(path)) {
+        preview.Image1->Clear();
+        return;
+    }
+    try {
+        preview.Image1->SetPicture(LoadPicture(path));
+    } catch (const PictureError& error) {
+        ShowMessage(QString::fromStdString(error.what()));
+    }
+}
+
+void frmEdit::RestorePicture()
+{
+    const QString path = txtPictureName->text();
+    if (path.isEmpty())
+        return;
+    try {
+        Image1->SetPicture(LoadPicture(path));
+    } catch (const PictureError&) {
+        // Restoring is best effort: the picture stays as it is.
+    }
+}
+
+void frmEdit::PreviewRelease() { m_preview.reset(); }
+
+} // namespace orv::ui

@@ -1,0 +1,264 @@
+#include "ui/main/frm_main.h"
+
+#include "numeric/number_text.h"
+#include "ui/editor/frm_edit.h"
+#include "ui/platform/app_info.h"
+#include "ui/platform/desktop_services.h"
+#include "ui/platform/dialogs.h"
+#include "ui/platform/fonts.h"
+#include "ui/platform/twips.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QLayout>
+#include <QMenuBar>
+#include <QScreen>
+#include <QShortcut>
+
+namespace orv::ui {
+namespace {
+
+const QStringList kMeasurementHeaders = {
+    QStringLiteral("No."),  QStringLiteral("Name"), QStringLiteral("Mass"),
+    QStringLiteral("Volume"), QStringLiteral("CM_x"), QStringLiteral("CM_y"),
+    QStringLiteral("CM_z"), QStringLiteral("I_xx"), QStringLiteral("I_yy"),
+    QStringLiteral("I_zz"), QStringLiteral("I_xy"), QStringLiteral("I_yz"),
+    QStringLiteral("I_zx"), QStringLiteral("Lie Angle")};
+const std::vector<double> kMeasurementWidths = {1.87, 3.75, 8.33, 5.62, 6.00, 5.50, 5.62, 5.37,
+                                                5.37, 5.00, 4.87, 5.12, 4.87, 4.87, 6.62};
+
+const QStringList kResultHeaders = {
+    QStringLiteral("Eigen-X"), QStringLiteral("Eigen-Y"), QStringLiteral("Eigen-Z"),
+    QStringLiteral("Ths(X)"),  QStringLiteral("Ths(Y)"),  QStringLiteral("Ths(Z)"),
+    QStringLiteral("Phs(X)"),  QStringLiteral("Phs(Y)"),  QStringLiteral("Phs(Z)"),
+    QStringLiteral("Ixx_c"),   QStringLiteral("Iyy_c"),   QStringLiteral("Izz_c"),
+    QStringLiteral("Izc'"),    QStringLiteral("Volume")};
+const std::vector<double> kResultWidths = {2.50, 6.50, 6.00, 6.12, 6.00, 5.37, 5.37, 5.75,
+                                           6.00, 6.25, 5.37, 5.50, 5.50, 6.00, 5.62};
+
+// Row and column of the mirrored block: the row header and the first eleven
+// data columns.
+constexpr int kMirrorLastColumn = 11;
+constexpr int kResultDecimals = 3;
+
+void WriteMeasurements(SpreadGrid& grid, const ClubMeasurements& m)
+{
+    grid.SetCol(1);
+    grid.SetText(QString::fromStdString(m.ClubNo));
+    grid.SetCol(2);
+    grid.SetText(QString::fromStdString(m.ClubName));
+    int column = 3;
+    for (float value : {m.Mass, m.Volume, m.CMx, m.CMy, m.CMz, m.Ixx, m.Iyy, m.Izz, m.Ixy, m.Iyz,
+                        m.Izx, m.LieAngle}) {
+        grid.SetCol(column++);
+        grid.SetNumber(value);
+    }
+}
+
+void WriteResults(SpreadGrid& grid, const ClubResults& r)
+{
+    int column = 1;
+    for (float value : {r.EigenX, r.EigenY, r.EigenZ, r.ThsX, r.ThsY, r.ThsZ, r.PhsX, r.PhsY,
+                        r.PhsZ, r.IxxC, r.IyyC, r.IzzC, r.IzcPrime, r.EllipsoidVolume}) {
+        grid.SetCol(column++);
+        grid.SetNumber(RoundHalfEven(value, kResultDecimals));
+    }
+}
+
+QPushButton* MakeButton(const QString& name, const QString& caption, QRect geometry,
+                        QWidget* parent)
+{
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    button->setGeometry(geometry);
+    return button;
+}
+
+} // namespace
+
+frmMain::frmMain(ProgramData& data, Dialogs& dialogs, DesktopServices& desktop)
+    : m_data(data)
+    , m_dialogs(dialogs)
+    , m_desktop(desktop)
+    , m_endProgram([] { QCoreApplication::exit(0); })
+{
+    setObjectName(QStringLiteral("frmMain"));
+    setWindowTitle(QStringLiteral("Vove-Rozo ORV"));
+    setFont(DialogFont());
+    BuildMenus();
+    auto* client = new QWidget(this);
+    client->setFixedSize(TwipsSize(10995, 6435, *this));
+    setCentralWidget(client);
+    BuildControls(client);
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+
+    auto* help = new QShortcut(QKeySequence::HelpContents, this);
+    connect(help, &QShortcut::activated, this, &frmMain::mnuContent_Click);
+}
+
+void frmMain::BuildMenus()
+{
+    const auto addMenu = [this](const char* name, const QString& caption) {
+        QMenu* menu = menuBar()->addMenu(caption);
+        menu->setObjectName(QLatin1String(name));
+        return menu;
+    };
+    const auto addItem = [this](QMenu* menu, const char* name, const QString& caption,
+                                void (frmMain::*handler)()) {
+        QAction* action = menu->addAction(caption);
+        action->setObjectName(QLatin1String(name));
+        connect(action, &QAction::triggered, this, handler);
+    };
+    QMenu* file = addMenu("mnuFile", QStringLiteral("&File"));
+    addItem(file, "mnuOpen", QStringLiteral("&Open"), &frmMain::mnuOpen_Click);
+    addItem(file, "mnuSave", QStringLiteral("&Save"), &frmMain::mnuSave_Click);
+    addItem(file, "mnuSaveAs", QStringLiteral("&Save As"), &frmMain::mnuSaveAs_Click);
+    addItem(file, "mnuExit", QStringLiteral("E&xit"), &frmMain::mnuExit_Click);
+    QMenu* help = addMenu("mnuHelp", QStringLiteral("&Help"));
+    addItem(help, "mnuContent", QStringLiteral("&Content"), &frmMain::mnuContent_Click);
+    addItem(help, "mnuAbout", QStringLiteral("&About"), &frmMain::mnuAbout_Click);
+}
+
+void frmMain::BuildControls(QWidget* client)
+{
+    fpSpread1 = new SpreadGrid(QStringLiteral("fpSpread1"), kMeasurementHeaders,
+                               kMeasurementWidths, client);
+    fpSpread1->setGeometry(TwipsRect(135, 270, 10680, 2535, *this));
+    fpSpread2 = new SpreadGrid(QStringLiteral("fpSpread2"), kResultHeaders, kResultWidths, client);
+    fpSpread2->setGeometry(TwipsRect(135, 3060, 10725, 2535, *this));
+
+    QPushButton* add = MakeButton(QStringLiteral("Command4"), QStringLiteral("Add"),
+                                  TwipsRect(3060, 5805, 1815, 465, *this), client);
+    QPushButton* remove = MakeButton(QStringLiteral("Command3"), QStringLiteral("Delete"),
+                                     TwipsRect(5055, 5805, 1815, 465, *this), client);
+    QPushButton* edit = MakeButton(QStringLiteral("Command1"), QStringLiteral("Edit "),
+                                   TwipsRect(7050, 5805, 1815, 465, *this), client);
+    QPushButton* exit = MakeButton(QStringLiteral("Command2"), QStringLiteral("Exit"),
+                                   TwipsRect(9045, 5805, 1815, 465, *this), client);
+    setTabOrder(fpSpread1, fpSpread2);
+    setTabOrder(fpSpread2, add);
+    setTabOrder(add, remove);
+    setTabOrder(remove, edit);
+    setTabOrder(edit, exit);
+
+    connect(add, &QPushButton::clicked, this, &frmMain::Command4_Click);
+    connect(remove, &QPushButton::clicked, this, &frmMain::Command3_Click);
+    connect(edit, &QPushButton::clicked, this, &frmMain::Command1_Click);
+    connect(exit, &QPushButton::clicked, this, &frmMain::Command2_Click);
+    connect(fpSpread1, &SpreadGrid::CellEvent, this,
+            [this](int, int row) { MirrorRowSelection(*fpSpread2, row); });
+    connect(fpSpread2, &SpreadGrid::CellEvent, this,
+            [this](int, int row) { MirrorRowSelection(*fpSpread1, row); });
+}
+
+void frmMain::Load()
+{
+    if (!m_formLoaded)
+        Form_Load();
+}
+
+void frmMain::Form_Load()
+{
+    setWindowTitle(kApplicationTitle);
+    m_formLoaded = true;
+    m_data.ClubList.Reset();
+}
+
+void frmMain::showEvent(QShowEvent* event)
+{
+    if (!m_formLoaded) {
+        Load();
+        adjustSize();
+        if (const QScreen* screen = QGuiApplication::primaryScreen())
+            move(screen->availableGeometry().center() - rect().center());
+    }
+    QMainWindow::showEvent(event);
+}
+
+void frmMain::SetAboutWindow(std::function<void(QWidget*)> showAbout)
+{
+    m_showAbout = std::move(showAbout);
+}
+
+void frmMain::SetProgramEnd(std::function<void()> endProgram)
+{
+    m_endProgram = std::move(endProgram);
+}
+
+void frmMain::FlushData()
+{
+    const int clubs = m_data.ClubList.HighestIndex();
+    fpSpread1->SetRowCount(clubs);
+    fpSpread2->SetRowCount(clubs);
+    for (int i = 1; i <= clubs; ++i) {
+        const ClubRecord& club = m_data.ClubList.At(i);
+        fpSpread1->SetRow(i);
+        WriteMeasurements(*fpSpread1, club.Measurements);
+        fpSpread2->SetRow(i);
+        WriteResults(*fpSpread2, club.Results);
+    }
+}
+
+void frmMain::Command4_Click()
+{
+    try {
+        m_data.ClubList.AppendEmpty();
+    } catch (const ClubListFull& full) {
+        ShowMessage(QString::fromStdString(full.what()));
+        return;
+    }
+    fpSpread1->SetRowCount(fpSpread1->RowCount() + 1);
+    fpSpread2->SetRowCount(fpSpread2->RowCount() + 1);
+    FlushData();
+}
+
+void frmMain::Command3_Click()
+{
+    const int rows = fpSpread1->RowCount();
+    if (rows > 1) {
+        m_data.ClubList.Remove(fpSpread1->ActiveRow());
+        FlushData();
+    } else if (rows == 1) {
+        m_data.ClubList.Reset();
+        fpSpread1->SetRowCount(0);
+        fpSpread2->SetRowCount(0);
+    }
+}
+
+void frmMain::Command1_Click()
+{
+    frmEdit editor(m_data, *this, m_dialogs, this);
+    editor.exec();
+}
+
+void frmMain::Command2_Click() { close(); }
+
+void frmMain::mnuExit_Click() { close(); }
+
+void frmMain::mnuContent_Click() { m_desktop.OpenHelp(this, HelpFilePath(ProgramFolder())); }
+
+void frmMain::mnuAbout_Click()
+{
+    if (m_showAbout)
+        m_showAbout(this);
+}
+
+void frmMain::MirrorRowSelection(SpreadGrid& target, int row)
+{
+    if (row >= 1)
+        target.SelectBlock(0, row, kMirrorLastColumn, row);
+}
+
+void frmMain::ShowMessage(const QString& text)
+{
+    m_dialogs.ShowMessage(this, text, MessageButtons::Ok);
+}
+
+void frmMain::EndProgram()
+{
+    m_ending = true;
+    m_endProgram();
+}
+
+} // namespace orv::ui

@@ -1,0 +1,84 @@
+// The main window: every club of the document as one row in the
+// measurements grid above and the results grid below, the commands that
+// add, delete and edit clubs, and the File and Help menus.
+//
+// The grids only display the club list: every change of the list is
+// followed by FlushData, which rewrites both grids whole.
+#pragma once
+
+#include "clubs/club_list.h"
+#include "ui/editor/editor_host.h"
+#include "ui/main/spread_grid.h"
+
+#include <QMainWindow>
+#include <QPushButton>
+
+#include <functional>
+
+namespace orv::ui {
+
+class Dialogs;
+class DesktopServices;
+
+class frmMain : public QMainWindow, public EditorHost {
+    Q_OBJECT
+
+public:
+    frmMain(ProgramData& data, Dialogs& dialogs, DesktopServices& desktop);
+
+    // Runs the load handler the first time; the window's first showing does.
+    void Load();
+    [[nodiscard]] bool blFormLoaded() const { return m_formLoaded; }
+
+    void FlushData() override;
+    [[nodiscard]] int ActiveRow() const override { return fpSpread1->ActiveRow(); }
+
+    // How About shows the splash window, modally over `owner`.
+    void SetAboutWindow(std::function<void(QWidget* owner)> showAbout);
+    // How the program ends at once; by default the event loop exits.
+    void SetProgramEnd(std::function<void()> endProgram);
+
+    void LoadDataFile(const QString& path, const QString& title);
+    [[nodiscard]] const QString& CurrentFilePath() const { return m_currentFilePath; }
+
+    void Command4_Click(); // Add
+    void Command3_Click(); // Delete
+    void Command1_Click(); // Edit
+    void Command2_Click(); // Exit
+    void mnuOpen_Click();
+    void mnuSave_Click();
+    void mnuSaveAs_Click();
+    void mnuExit_Click();
+    void mnuContent_Click();
+    void mnuAbout_Click();
+
+    SpreadGrid* fpSpread1;
+    SpreadGrid* fpSpread2;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void Form_Load();
+    void Form_QueryUnload(QCloseEvent* event);
+    void BuildMenus();
+    void BuildControls(QWidget* client);
+    void MirrorRowSelection(SpreadGrid& target, int row);
+    [[nodiscard]] bool SaveDocument();
+    [[nodiscard]] bool SaveDocumentAs();
+    [[nodiscard]] bool WriteFile(const QString& path);
+    void ShowMessage(const QString& text);
+    void EndProgram();
+
+    ProgramData& m_data;
+    Dialogs& m_dialogs;
+    DesktopServices& m_desktop;
+    std::function<void(QWidget*)> m_showAbout;
+    std::function<void()> m_endProgram;
+    bool m_formLoaded = false;
+    bool m_ending = false;
+    QString m_currentFilePath;
+};
+
+} // namespace orv::ui

@@ -1,0 +1,132 @@
+// The File menu and the closing sequence of the main window: opening and
+// saving club data files, and offering to save before the program ends.
+// Nothing reports success unless the file was really written, and a failed
+// save keeps the program open with the document as it was.
+#include "ui/main/frm_main.h"
+
+#include "clubs/club_file.h"
+#include "ui/platform/dialogs.h"
+
+#include <QCloseEvent>
+#include <QFile>
+
+namespace orv::ui {
+namespace {
+
+const QString kDataFileFilter = QStringLiteral("ORV Calculation(*.orv)|*.orv");
+const QString kCaptionPrefix = QStringLiteral("ORV Calculation - ");
+
+std::filesystem::path FileSystemPath(const QString& path)
+{
+    return std::filesystem::path(QFile::encodeName(path).toStdString());
+}
+
+bool PassesFileNameRule(const QString& path)
+{
+    return IsClubDataFileName(path.toStdString());
+}
+
+} // namespace
+
+void frmMain::mnuOpen_Click()
+{
+    FileDialogRequest request;
+    request.kind = FileDialogKind::Open;
+    request.filter = kDataFileFilter;
+    const FileChoice choice = m_dialogs.ShowFileDialog(this, request);
+    if (choice.path.isEmpty())
+        return;
+    if (PassesFileNameRule(choice.path))
+        LoadDataFile(choice.path, choice.title);
+    else
+        ShowMessage(QStringLiteral("The file type is not correct!"));
+}
+
+void frmMain::LoadDataFile(const QString& path, const QString& title)
+{
+    std::vector<ClubRecord> records;
+    try {
+        records = ReadDataFile(FileSystemPath(path));
+    } catch (const ClubFileError& error) {
+        ShowMessage(error.kind() == ClubFileError::Kind::CannotOpen
+                        ? QStringLiteral("File not found!")
+                        : QStringLiteral("File Type not Supported"));
+        return;
+    }
+    m_data.ClubList.ReplaceAll(std::move(records));
+    FlushData();
+    setWindowTitle(kCaptionPrefix + title);
+    m_currentFilePath = path;
+}
+
+void frmMain::mnuSave_Click() { (void)SaveDocument(); }
+
+void frmMain::mnuSaveAs_Click() { (void)SaveDocumentAs(); }
+
+bool frmMain::SaveDocument()
+{
+    if (PassesFileNameRule(m_currentFilePath)) {
+        const MessageAnswer answer = m_dialogs.ShowMessage(
+            this, QStringLiteral("Replace file with current datas?"), MessageButtons::YesNo);
+        if (answer == MessageAnswer::Yes)
+            return WriteFile(m_currentFilePath);
+    }
+    return SaveDocumentAs();
+}
+
+bool frmMain::SaveDocumentAs()
+{
+    FileDialogRequest request;
+    request.kind = FileDialogKind::Save;
+    request.filter = kDataFileFilter;
+    request.defaultExtension = QStringLiteral("orv");
+    const FileChoice choice = m_dialogs.ShowFileDialog(this, request);
+    if (choice.path.isEmpty())
+        return false;
+    if (!PassesFileNameRule(choice.path)) {
+        ShowMessage(QStringLiteral("The file type is not supported!"));
+        return false;
+    }
+    if (!WriteFile(choice.path))
+        return false;
+    setWindowTitle(kCaptionPrefix + choice.title);
+    m_currentFilePath = choice.path;
+    return true;
+}
+
+bool frmMain::WriteFile(const QString& path)
+{
+    try {
+        SaveDataFile(FileSystemPath(path), m_data.ClubList);
+        return true;
+    } catch (const ClubFileError& error) {
+        ShowMessage(QString::fromStdString(error.what()));
+        return false;
+    }
+}
+
+void frmMain::closeEvent(QCloseEvent* event) { Form_QueryUnload(event); }
+
+void frmMain::Form_QueryUnload(QCloseEvent* event)
+{
+    if (m_ending) {
+        event->accept();
+        return;
+    }
+    const MessageAnswer answer = m_dialogs.ShowMessage(
+        this, QStringLiteral("Save datas and exit program?"), MessageButtons::YesNoCancel);
+    if (answer == MessageAnswer::No) {
+        event->accept();
+        EndProgram();
+        return;
+    }
+    if (answer == MessageAnswer::Yes && SaveDocument()) {
+        ShowMessage(QStringLiteral("Datas saved!"));
+        event->accept();
+        EndProgram();
+        return;
+    }
+    event->ignore();
+}
+
+} // namespace orv::ui

@@ -1,0 +1,116 @@
+#include "ui/main/grid_model.h"
+
+#include "numeric/number_text.h"
+
+#include <QMetaObject>
+
+namespace orv::ui {
+
+QString FormatCell(const CellValue& value)
+{
+    struct Formatter {
+        QString operator()(std::monostate) const { return {}; }
+        QString operator()(const QString& text) const { return text; }
+        QString operator()(float number) const
+        {
+            return QString::fromStdString(FormatSingle(number));
+        }
+        QString operator()(double number) const
+        {
+            return QString::fromStdString(FormatGeneral(number, kDoubleDigits));
+        }
+    };
+    return std::visit(Formatter{}, value);
+}
+
+GridModel::GridModel(QStringList headers, QObject* parent)
+    : QAbstractTableModel(parent)
+    , m_headers(std::move(headers))
+{
+}
+
+int GridModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : m_rows; }
+
+int GridModel::columnCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : static_cast<int>(m_headers.size());
+}
+
+QVariant GridModel::data(const QModelIndex& index, int role) const
+{
+    if (!index.isValid())
+        return {};
+    const CellValue& value =
+        m_cells[static_cast<std::size_t>(index.row()) * m_headers.size() + index.column()];
+    if (role == Qt::DisplayRole)
+        return FormatCell(value);
+    if (role == Qt::TextAlignmentRole) {
+        const bool number = std::holds_alternative<float>(value) || std::holds_alternative<double>(value);
+        return QVariant::fromValue(Qt::AlignVCenter | (number ? Qt::AlignRight : Qt::AlignLeft));
+    }
+    return {};
+}
+
+QVariant GridModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (role == Qt::TextAlignmentRole)
+        return QVariant::fromValue(Qt::AlignCenter);
+    if (role != Qt::DisplayRole)
+        return {};
+    if (orientation == Qt::Horizontal)
+        return section < m_headers.size() ? m_headers[section] : QString();
+    return QString::number(section + 1);
+}
+
+Qt::ItemFlags GridModel::flags(const QModelIndex& index) const
+{
+    return index.isValid() ? Qt::ItemIsEnabled | Qt::ItemIsSelectable : Qt::NoItemFlags;
+}
+
+void GridModel::SetRowCount(int rows)
+{
+    rows = std::max(rows, 0);
+    if (rows > m_rows) {
+        beginInsertRows({}, m_rows, rows - 1);
+        m_cells.resize(static_cast<std::size_t>(rows) * m_headers.size());
+        m_rows = rows;
+        endInsertRows();
+    } else if (rows < m_rows) {
+        beginRemoveRows({}, rows, m_rows - 1);
+        m_cells.resize(static_cast<std::size_t>(rows) * m_headers.size());
+        m_rows = rows;
+        endRemoveRows();
+    }
+}
+
+void GridModel::SetCell(int row, int column, CellValue value)
+{
+    if (row < 0 || row >= m_rows || column < 0 || column >= m_headers.size())
+        return;
+    m_cells[static_cast<std::size_t>(row) * m_headers.size() + column] = std::move(value);
+    ScheduleRefresh();
+}
+
+QString GridModel::CellText(int row, int column) const
+{
+    if (row < 0 || row >= m_rows || column < 0 || column >= m_headers.size())
+        return {};
+    return FormatCell(m_cells[static_cast<std::size_t>(row) * m_headers.size() + column]);
+}
+
+void GridModel::ScheduleRefresh()
+{
+    if (m_refreshPending)
+        return;
+    m_refreshPending = true;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            m_refreshPending = false;
+            if (m_rows > 0)
+                emit dataChanged(index(0, 0), index(m_rows - 1, columnCount() - 1));
+        },
+        Qt::QueuedConnection);
+}
+
+} // namespace orv::ui

@@ -1,0 +1,49 @@
+// The cells of one grid: what was last written into each, a text or a
+// number. Numbers are kept as numbers and put into the general number
+// format only when a cell is displayed, so rewriting every cell of a large
+// document stays cheap.
+#pragma once
+
+#include <QAbstractTableModel>
+#include <QString>
+#include <QStringList>
+
+#include <variant>
+#include <vector>
+
+namespace orv::ui {
+
+using CellValue = std::variant<std::monostate, QString, float, double>;
+
+class GridModel : public QAbstractTableModel {
+    Q_OBJECT
+
+public:
+    GridModel(QStringList headers, QObject* parent);
+
+    [[nodiscard]] int rowCount(const QModelIndex& parent = {}) const override;
+    [[nodiscard]] int columnCount(const QModelIndex& parent = {}) const override;
+    [[nodiscard]] QVariant data(const QModelIndex& index, int role) const override;
+    [[nodiscard]] QVariant headerData(int section, Qt::Orientation orientation,
+                                      int role) const override;
+    [[nodiscard]] Qt::ItemFlags flags(const QModelIndex& index) const override;
+
+    // Adds blank rows at the end or drops rows from the end.
+    void SetRowCount(int rows);
+    // Rows and columns count from 0 here; the display is refreshed once for
+    // all the cells written before control returns to the event loop.
+    void SetCell(int row, int column, CellValue value);
+    [[nodiscard]] QString CellText(int row, int column) const;
+
+private:
+    void ScheduleRefresh();
+
+    QStringList m_headers;
+    int m_rows = 0;
+    std::vector<CellValue> m_cells; // row-major
+    bool m_refreshPending = false;
+};
+
+[[nodiscard]] QString FormatCell(const CellValue& value);
+
+} // namespace orv::ui
