@@ -8,7 +8,8 @@ ORV_PACKAGES=(
   qt6-base-dev libgl-dev libeigen3-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
-  xvfb xauth imagemagick
+  fonts-liberation2
+  xvfb xauth imagemagick xdotool
 )
 
 orv_install_missing() {

@@ -15,9 +15,10 @@ const QColor kFace(0x2B, 0x30, 0x36);
 const QColor kAxisColours[] = {QColor(0xC6, 0x28, 0x28), QColor(0x2E, 0x7D, 0x32),
                                QColor(0x15, 0x65, 0xC0)};
 
+// A transparent background lets a picture sit on any window colour.
 QImage Canvas(int width, int height, const QColor& background)
 {
-    QImage image(width, height, QImage::Format_RGB32);
+    QImage image(width, height, QImage::Format_ARGB32_Premultiplied);
     image.fill(background);
     return image;
 }
@@ -97,7 +98,7 @@ void DrawEllipsoid(QPainter& painter, QPointF centre, double a, double b, double
 
 QImage SplashEmblem()
 {
-    QImage image = Canvas(174, 140, QColor(0xF4, 0xF6, 0xF8));
+    QImage image = Canvas(174, 140, Qt::transparent);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
     DrawEllipsoid(painter, QPointF(84, 74), 58, 34, -18, 1.6);
@@ -106,11 +107,11 @@ QImage SplashEmblem()
 
 QImage SplashBanner()
 {
-    QImage image = Canvas(300, 88, QColor(0xF4, 0xF6, 0xF8));
+    QImage image = Canvas(300, 88, Qt::transparent);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
     QLinearGradient ground(0, 60, 0, 88);
-    ground.setColorAt(0, QColor(0xF4, 0xF6, 0xF8));
+    ground.setColorAt(0, QColor(0x9C, 0xCC, 0x65, 0));
     ground.setColorAt(1, QColor(0x9C, 0xCC, 0x65));
     painter.fillRect(QRectF(0, 60, 300, 28), ground);
     DrawHead(painter, QRectF(16, 6, 120, 76), 1.5);

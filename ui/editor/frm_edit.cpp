@@ -110,7 +110,16 @@ void frmEdit::BuildControls()
         {&txtIzx, "txtIzx", "I_zx", 7335, 7785, 990, 900, 735, &ClubMeasurements::Izx},
     };
     for (const BoxSpec& spec : specs) {
-        label(Frame1, QLatin1String(spec.caption), spec.labelLeft, spec.labelTop);
+        QLabel* caption = label(Frame1, QLatin1String(spec.caption), spec.labelLeft, spec.labelTop);
+        // A caption longer than the room before its box wraps onto a second line.
+        const int room = TwipsToPixelsX(spec.boxLeft - spec.labelLeft - 45, *this);
+        if (caption->width() > room) {
+            caption->setWordWrap(true);
+            caption->setFixedWidth(room);
+            caption->setFixedHeight(caption->heightForWidth(room));
+            caption->move(caption->x(), TwipsToPixelsY(spec.boxTop, *this)
+                                            + (TwipsToPixelsY(330, *this) - caption->height()) / 2);
+        }
         *spec.box = lineEdit(Frame1, spec.name, {spec.boxLeft, spec.boxTop, spec.width, 330});
         if (spec.boxTop == 900)
             label(Frame1, QStringLiteral("kg-cm^2"), spec.boxLeft, 1260, 705, 195);

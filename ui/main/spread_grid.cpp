@@ -2,19 +2,13 @@
 
 #include <QHeaderView>
 #include <QItemSelectionModel>
+#include <QStyle>
 
-#include <cmath>
 
 namespace orv::ui {
 namespace {
 
-// A character-width unit is the font's average character width plus the
-// cell's own margins.
-int CharacterUnitsToPixels(double units, const QFontMetrics& metrics)
-{
-    constexpr int kCellMargins = 5;
-    return static_cast<int>(std::lround(units * metrics.averageCharWidth())) + kCellMargins;
-}
+constexpr int kHeaderMargins = 8;
 
 } // namespace
 
@@ -47,11 +41,33 @@ SpreadGrid::SpreadGrid(const QString& name, QStringList headers, std::vector<dou
 
 void SpreadGrid::ApplyColumnWidths()
 {
+    if (m_widths.empty())
+        return;
+    // A character-width unit is at least the font's average character width;
+    // where the grid has more room, the units stretch so that the design's
+    // columns fill it, as they did on the display they were chosen for.
     const QFontMetrics metrics(font());
-    if (!m_widths.empty())
-        verticalHeader()->setFixedWidth(CharacterUnitsToPixels(m_widths.front(), metrics));
-    for (std::size_t column = 1; column < m_widths.size(); ++column)
-        setColumnWidth(static_cast<int>(column) - 1, CharacterUnitsToPixels(m_widths[column], metrics));
+    double totalUnits = 0;
+    for (double units : m_widths)
+        totalUnits += units;
+    const int room = width() - 2 * frameWidth() - style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    const double unit = std::max<double>(metrics.averageCharWidth() + 1, room / totalUnits);
+    const auto pixels = [unit](double units) { return static_cast<int>(units * unit); };
+
+    verticalHeader()->setFixedWidth(pixels(m_widths.front()));
+    for (std::size_t column = 1; column < m_widths.size(); ++column) {
+        const int section = static_cast<int>(column) - 1;
+        const QString header = m_model->headerData(section, Qt::Horizontal, Qt::DisplayRole).toString();
+        // A header never gets cut, whatever font the platform substitutes.
+        setColumnWidth(section, std::max(pixels(m_widths[column]),
+                                         metrics.horizontalAdvance(header) + kHeaderMargins));
+    }
+}
+
+void SpreadGrid::resizeEvent(QResizeEvent* event)
+{
+    QTableView::resizeEvent(event);
+    ApplyColumnWidths();
 }
 
 int SpreadGrid::RowCount() const { return m_model->rowCount(); }

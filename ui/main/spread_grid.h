@@ -46,6 +46,9 @@ signals:
     // The user clicked the cell at (column, row), grid numbering.
     void CellEvent(int column, int row);
 
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
 private:
     void ApplyColumnWidths();
     void OnCurrentChanged(const QModelIndex& current);

@@ -1,10 +1,33 @@
 #include "ui/platform/fonts.h"
 
+#include <QStringList>
+
 namespace orv::ui {
 namespace {
 
+// Metric-compatible faces first, so texts keep the widths they were laid
+// out for; then the desktop's usual families.
+void RegisterSubstitutes()
+{
+    static const bool registered = [] {
+        QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
+                                   {QStringLiteral("Microsoft Sans Serif"),
+                                    QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"),
+                                    QStringLiteral("DejaVu Sans")});
+        QFont::insertSubstitutions(QStringLiteral("Arial"),
+                                   {QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"),
+                                    QStringLiteral("DejaVu Sans")});
+        QFont::insertSubstitutions(QStringLiteral("Courier New"),
+                                   {QStringLiteral("Liberation Mono"), QStringLiteral("Cousine"),
+                                    QStringLiteral("DejaVu Sans Mono")});
+        return true;
+    }();
+    (void)registered;
+}
+
 QFont Font(const QString& family, double points, QFont::StyleHint fallback)
 {
+    RegisterSubstitutes();
     QFont font(family);
     font.setStyleHint(fallback);
     font.setPointSizeF(points);
