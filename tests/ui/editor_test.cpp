@@ -1,0 +1,263 @@
+#include "tests/ui/editor_fixture.h"
+
+#include "inertia/ellipsoid_of_inertia.h"
+#include "ui/artwork/artwork.h"
+
+#include <QCloseEvent>
+
+namespace orv::testing {
+namespace {
+
+TEST_F(EditorTest, ShowsTheActiveClubInTheGeneralNumberFormat)
+{
+    AddClubs({"A"});
+    ClubMeasurements club;
+    club.ClubNo = "12";
+    club.ClubName = "Fairway";
+    club.Mass = 239.88f;
+    club.Volume = 250;
+    club.CMx = 35.15f;
+    club.CMz = 66.33f;
+    club.Azimuth = 42;
+    data.ClubList.Store(1, club, {});
+    ui::frmEdit& e = Open();
+    EXPECT_EQ(e.windowTitle(), "VOVE-ROZO ORV");
+    EXPECT_EQ(e.txtClubNo->text(), "12");
+    EXPECT_EQ(e.txtClubName->text(), "Fairway");
+    EXPECT_EQ(e.txtMass->text(), "239.88");
+    EXPECT_EQ(e.txtVolume->text(), "250");
+    EXPECT_EQ(e.txtCMx->text(), "35.15");
+    EXPECT_EQ(e.txtCMy->text(), "0");
+    EXPECT_EQ(e.txtCMz->text(), "66.33");
+    // The load reads the boxes straight back, with the azimuth always 180.
+    EXPECT_EQ(data.CurrentClub.Mass, 239.88f);
+    EXPECT_EQ(data.CurrentClub.Azimuth, 180.0f);
+    EXPECT_TRUE(e.Text1->toPlainText().isEmpty());
+    EXPECT_EQ(e.Label16->text(), "X\nY\nZ");
+    EXPECT_TRUE(e.Label12->text().startsWith("Inertia Matrix\n\n| XX  XY  ZX |"));
+}
+
+TEST_F(EditorTest, AnAddedClubShowsZerosAndThePlaceholder)
+{
+    Click("Command4");
+    ui::frmEdit& e = Open();
+    for (QLineEdit* box : NumberBoxes(e))
+        EXPECT_EQ(box->text(), "0") << box->objectName().toStdString();
+    EXPECT_TRUE(e.txtClubNo->text().isEmpty());
+    EXPECT_TRUE(e.txtClubName->text().isEmpty());
+    EXPECT_TRUE(e.txtPictureName->text().isEmpty());
+    EXPECT_EQ(e.Image1->Picture(), ui::EditorPlaceholder());
+    EXPECT_EQ(e.Image1->Picture().size(), QSize(290, 218));
+}
+
+TEST_F(EditorTest, WithoutClubsEveryBoxIsEmpty)
+{
+    data.CurrentClub.Mass = 5;
+    data.CurrentClub.ClubName = "stale";
+    ui::frmEdit& e = Open();
+    for (QLineEdit* box : NumberBoxes(e))
+        EXPECT_TRUE(box->text().isEmpty());
+    EXPECT_EQ(data.CurrentClub.Mass, 0.0f);
+    EXPECT_TRUE(data.CurrentClub.ClubName.empty());
+    EXPECT_EQ(data.CurrentClub.Azimuth, 180.0f);
+}
+
+struct BoxTextCase {
+    const char* text;
+    float value;
+};
+
+class RawDataTest : public EditorTest, public ::testing::WithParamInterface<BoxTextCase> {};
+
+TEST_P(RawDataTest, ReadsTheNumberAtTheStartOfTheBox)
+{
+    Click("Command4");
+    ui::frmEdit& e = Open();
+    e.txtMass->setText(QString::fromUtf8(GetParam().text));
+    ASSERT_TRUE(e.RawData());
+    EXPECT_EQ(data.CurrentClub.Mass, GetParam().value);
+    EXPECT_TRUE(dialogs.messages.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Texts, RawDataTest,
+                         ::testing::Values(BoxTextCase{"1,5", 1}, BoxTextCase{"abc", 0},
+                                           BoxTextCase{" 2 5", 25}, BoxTextCase{"12.5 g", 12.5f},
+                                           BoxTextCase{"", 0}, BoxTextCase{"&H10", 16}));
+
+TEST_F(EditorTest, ResetLeavesThePictureAlone)
+{
+    Click("Command4");
+    ui::frmEdit& e = Open();
+    e.txtPictureName->setText("/somewhere/head.jpg");
+    e.Text1->setPlainText("x");
+    e.Reset();
+    EXPECT_TRUE(e.Text1->toPlainText().isEmpty());
+    EXPECT_TRUE(e.txtMass->text().isEmpty());
+    EXPECT_EQ(e.txtPictureName->text(), "/somewhere/head.jpg");
+    EXPECT_FALSE(e.Image1->Picture().isNull());
+}
+
+TEST_F(EditorTest, CalculateFillsTheReportAndTheCurrentResults)
+{
+    Click("Command4");
+    ui::frmEdit& e = Open();
+    TypeWorkedExample(e);
+    e.Command1->click();
+    EXPECT_EQ(e.Text1->toPlainText(), "3.570\n2.943\n1.987");
+    EXPECT_EQ(e.Text4->toPlainText(),
+              " 2.000  -0.100   0.050\n-0.100   3.000   0.200\n 0.050   0.200   3.500\n"
+              "Izc' = 3.5\nEquivalent Ellipsoid Volume = 200\na = 4.26cm; b = 3.48cm; c = 3.22cm");
+    EXPECT_EQ(e.Text2->toPlainText().count('\n'), 2);
+    EXPECT_EQ(data.CurrentResults.IxxC, 1.9999996f);
+    EXPECT_EQ(data.CurrentResults.IzcPrime, 3.5f);
+    EXPECT_EQ(data.CurrentResults.EllipsoidVolume, 200.0f);
+    EXPECT_EQ(data.ClubList.At(1).Results, ClubResults{}); // nothing written yet
+    EXPECT_TRUE(e.isVisible());
+}
+
+TEST_F(EditorTest, UpdateWritesTheRowAndTheGridsShowItsResults)
+{
+    AddClubs({"first", "second"});
+    window->fpSpread1->setCurrentIndex(window->fpSpread1->model()->index(1, 0));
+    ui::frmEdit& e = Open();
+    TypeWorkedExample(e);
+    e.txtClubName->setText("Driver");
+    e.Command1->click();
+    e.Command4->click();
+
+    EXPECT_FALSE(e.isVisible());
+    EXPECT_EQ(e.result(), QDialog::Accepted);
+    const ClubRecord& stored = data.ClubList.At(2);
+    EXPECT_EQ(stored.Measurements.ClubName, "Driver");
+    EXPECT_EQ(stored.Measurements.Azimuth, 180.0f);
+    EXPECT_EQ(data.ClubList.At(1).Measurements.ClubName, "first");
+    const ui::SpreadGrid& results = *window->fpSpread2;
+    EXPECT_EQ(results.CellText(2, 1), "3.57");
+    EXPECT_EQ(results.CellText(2, 10), "2");
+    EXPECT_EQ(results.CellText(2, 11), "3");
+    EXPECT_EQ(results.CellText(2, 12), "3.5");
+    EXPECT_EQ(results.CellText(2, 13), "3.5");
+    EXPECT_EQ(results.CellText(2, 14), "200");
+    EXPECT_EQ(window->fpSpread1->CellText(2, 2), "Driver");
+}
+
+TEST_F(EditorTest, UpdateStoresTheResultsOfTheValuesItStores)
+{
+    AddClubs({"A", "B"});
+    // Club A is calculated, then discarded.
+    ui::frmEdit& a = Open();
+    TypeWorkedExample(a);
+    a.Command1->click();
+    dialogs.answers.push_back(ui::MessageAnswer::Yes);
+    a.Command2->click();
+    const ClubResults resultsOfA = data.CurrentResults;
+
+    // Club B is updated at once, without Calculate.
+    window->fpSpread1->setCurrentIndex(window->fpSpread1->model()->index(1, 0));
+    ui::frmEdit& b = Open();
+    TypeWorkedExample(b, "350");
+    b.txtMass->setText("180");
+    b.Command4->click();
+
+    ClubMeasurements expected = data.ClubList.At(2).Measurements;
+    EXPECT_EQ(expected.Mass, 180.0f);
+    EXPECT_EQ(data.ClubList.At(2).Results, ComputeEllipsoidOfInertia(expected).Results);
+    EXPECT_NE(data.ClubList.At(2).Results, resultsOfA);
+}
+
+TEST_F(EditorTest, UpdateWithoutAClubSaysSoAndWritesNothing)
+{
+    ui::frmEdit& e = Open();
+    TypeWorkedExample(e);
+    e.Command4->click();
+    EXPECT_TRUE(e.isVisible());
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_TRUE(dialogs.messages[0].text.contains("no club"));
+    EXPECT_EQ(data.ClubList.HighestIndex(), 0);
+    EXPECT_EQ(data.ClubList.At(0), ClubRecord{});
+}
+
+TEST_F(EditorTest, ValueBeyondTheSingleRangeStopsCalculateAndUpdate)
+{
+    AddClubs({"A"});
+    ui::frmEdit& e = Open();
+    TypeWorkedExample(e);
+    e.txtIyz->setText("1e39");
+    const ClubMeasurements before = data.CurrentClub;
+    e.Command1->click();
+    e.Command4->click();
+    ASSERT_EQ(dialogs.messages.size(), 2u);
+    for (const auto& message : dialogs.messages)
+        EXPECT_EQ(message.text, "The value of \"I_yz\" is out of range.");
+    EXPECT_TRUE(e.Text1->toPlainText().isEmpty());
+    EXPECT_EQ(data.CurrentClub, before);
+    EXPECT_EQ(data.ClubList.At(1).Measurements.ClubName, "A");
+    EXPECT_TRUE(e.isVisible());
+
+    e.txtIyz->setText("3.4e38"); // still a single
+    e.Command1->click();
+    EXPECT_EQ(dialogs.messages.size(), 2u);
+}
+
+TEST_F(EditorTest, DiscardAsksAndOnlyYesCloses)
+{
+    AddClubs({"A"});
+    ui::frmEdit& e = Open();
+    e.txtClubName->setText("changed");
+    dialogs.answers = {ui::MessageAnswer::No, ui::MessageAnswer::Yes};
+    e.Command2->click();
+    EXPECT_TRUE(e.isVisible());
+    EXPECT_EQ(e.txtClubName->text(), "changed");
+    e.Command2->click();
+    EXPECT_FALSE(e.isVisible());
+    EXPECT_EQ(dialogs.messages[0].text, "Discard all the changes?");
+    EXPECT_EQ(dialogs.messages[0].buttons, ui::MessageButtons::YesNo);
+    EXPECT_EQ(data.ClubList.At(1).Measurements.ClubName, "A");
+    EXPECT_EQ(window->fpSpread1->CellText(1, 2), "A");
+}
+
+TEST_F(EditorTest, CloseBoxWritesNothingAndAsksNothing)
+{
+    AddClubs({"A"});
+    ui::frmEdit& e = Open();
+    e.txtClubName->setText("changed");
+    e.close();
+    EXPECT_FALSE(e.isVisible());
+    EXPECT_TRUE(dialogs.messages.empty());
+    EXPECT_EQ(data.ClubList.At(1).Measurements.ClubName, "A");
+}
+
+TEST_F(EditorTest, UpdateEmptiesTheReservedTextsOfAClubFromAFile)
+{
+    AddClubs({"A"});
+    ClubMeasurements fromFile = data.ClubList.At(1).Measurements;
+    fromFile.Reserved1 = "kept by the file";
+    fromFile.Reserved2 = "also kept";
+    fromFile.Azimuth = 90;
+    data.ClubList.Store(1, fromFile, {});
+    ui::frmEdit& e = Open();
+    e.Command4->click();
+    EXPECT_TRUE(data.ClubList.At(1).Measurements.Reserved1.empty());
+    EXPECT_TRUE(data.ClubList.At(1).Measurements.Reserved2.empty());
+    EXPECT_EQ(data.ClubList.At(1).Measurements.Azimuth, 180.0f);
+}
+
+TEST_F(EditorTest, TabOrderFollowsTheBoxes)
+{
+    Click("Command4");
+    ui::frmEdit& e = Open();
+    QWidget* expected[] = {e.txtClubNo, e.txtClubName, e.txtMass, e.txtVolume, e.txtCMx,
+                           e.txtCMy,    e.txtCMz,      e.txtTheta, e.txtIxx,   e.txtIyy,
+                           e.txtIzz,    e.txtIxy,      e.txtIyz,  e.txtIzx,    e.Text4};
+    const auto nextTabStop = [](QWidget* widget) {
+        do
+            widget = widget->nextInFocusChain();
+        while (!(widget->focusPolicy() & Qt::TabFocus));
+        return widget;
+    };
+    for (std::size_t i = 1; i < std::size(expected); ++i)
+        EXPECT_EQ(nextTabStop(expected[i - 1]), expected[i]) << i;
+}
+
+} // namespace
+} // namespace orv::testing

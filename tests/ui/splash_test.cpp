@@ -1,0 +1,137 @@
+#include "app/frm_splash.h"
+#include "tests/ui/main_window_fixture.h"
+
+#include <QKeyEvent>
+#include <QTest>
+#include <QTimer>
+
+namespace orv::testing {
+namespace {
+
+// The splash of a program that has just started: the main window is not
+// loaded yet.
+class SplashTest : public ::testing::Test {
+protected:
+    SplashTest()
+        : mainWindow(data, dialogs, desktop)
+        , splash(mainWindow, desktop, nullptr)
+    {
+        mainWindow.SetProgramEnd([] {});
+        splash.show();
+    }
+
+    [[nodiscard]] bool HandedOver() const
+    {
+        return !splash.isVisible() && mainWindow.isVisible() && mainWindow.blFormLoaded();
+    }
+
+    ProgramData data;
+    ScriptedDialogs dialogs;
+    RecordingDesktop desktop;
+    ui::frmMain mainWindow;
+    ui::frmSplash splash;
+};
+
+TEST_F(SplashTest, ShowsTitleProductAndVersion)
+{
+    EXPECT_EQ(splash.lblProductName->text(), "VOVE-ROZO ORV");
+    EXPECT_EQ(splash.Label2->text(), "Product ID:418266");
+    EXPECT_EQ(splash.Label3->text(), "Ver:2.0");
+    EXPECT_TRUE(splash.windowTitle().isEmpty());
+    EXPECT_EQ(splash.Picture2->pixmap().size(), QSize(174, 140));
+    EXPECT_EQ(splash.Picture1->pixmap().size(), QSize(300, 88));
+    EXPECT_EQ(splash.Timer1->interval(), 100);
+    EXPECT_TRUE(splash.Timer1->isActive());
+}
+
+TEST_F(SplashTest, ClosesAtTheFiftyFirstTickAndShowsTheMainWindow)
+{
+    for (int tick = 0; tick < 50; ++tick)
+        splash.Timer1_Timer();
+    EXPECT_TRUE(splash.isVisible());
+    EXPECT_FALSE(mainWindow.blFormLoaded());
+    splash.Timer1_Timer();
+    EXPECT_TRUE(HandedOver());
+}
+
+struct KeyCase {
+    Qt::Key key;
+    const char* text;
+    bool closes;
+};
+
+class SplashKeyTest : public SplashTest, public ::testing::WithParamInterface<KeyCase> {};
+
+TEST_P(SplashKeyTest, CharacterKeysCloseIt)
+{
+    QKeyEvent press(QEvent::KeyPress, GetParam().key, Qt::NoModifier, QLatin1String(GetParam().text));
+    QApplication::sendEvent(&splash, &press);
+    EXPECT_EQ(HandedOver(), GetParam().closes);
+}
+
+INSTANTIATE_TEST_SUITE_P(Keys, SplashKeyTest,
+                         ::testing::Values(KeyCase{Qt::Key_Return, "\r", true},
+                                           KeyCase{Qt::Key_Escape, "\x1b", true},
+                                           KeyCase{Qt::Key_A, "a", true},
+                                           KeyCase{Qt::Key_Backspace, "\b", true},
+                                           KeyCase{Qt::Key_Shift, "", false},
+                                           KeyCase{Qt::Key_Left, "", false}));
+
+TEST_F(SplashTest, ClicksOnTheFrameOrTheWidePictureCloseIt)
+{
+    QTest::mouseClick(splash.Picture2, Qt::LeftButton);
+    QTest::mouseClick(splash.lblProductName, Qt::LeftButton);
+    QTest::mouseClick(splash.lblWarning, Qt::LeftButton);
+    EXPECT_TRUE(splash.isVisible());
+    QTest::mouseClick(splash.Picture1, Qt::LeftButton);
+    EXPECT_TRUE(HandedOver());
+}
+
+TEST_F(SplashTest, ClickOnTheFrameClosesIt)
+{
+    QTest::mouseClick(splash.Frame1, Qt::LeftButton, {}, QPoint(4, 4));
+    EXPECT_TRUE(HandedOver());
+}
+
+TEST_F(SplashTest, WebAddressOpensTheBrowserAndKeepsTheSplash)
+{
+    splash.Timer1_Timer();
+    QTest::mouseClick(splash.Label1, Qt::LeftButton);
+    EXPECT_EQ(desktop.addresses, QStringList{ui::kMakerAddress});
+    EXPECT_TRUE(splash.isVisible());
+    EXPECT_EQ(splash.Ticks(), 1);
+    for (int tick = 0; tick < 50; ++tick)
+        splash.Timer1_Timer();
+    EXPECT_TRUE(HandedOver());
+}
+
+TEST_F(SplashTest, AboutShowsTheSplashModallyWithoutASecondMainWindow)
+{
+    for (int tick = 0; tick <= 50; ++tick)
+        splash.Timer1_Timer();
+    ASSERT_TRUE(HandedOver());
+    mainWindow.SetAboutWindow([this](QWidget* owner) {
+        ui::frmSplash about(mainWindow, desktop, owner);
+        about.exec();
+    });
+
+    bool wasModal = false;
+    QTimer::singleShot(0, [&] {
+        auto* about = qobject_cast<ui::frmSplash*>(QApplication::activeModalWidget());
+        ASSERT_NE(about, nullptr);
+        wasModal = true;
+        EXPECT_EQ(about->Ticks(), 0);
+        for (int tick = 0; tick <= 50; ++tick)
+            about->Timer1_Timer();
+    });
+    mainWindow.mnuAbout_Click();
+    EXPECT_TRUE(wasModal);
+
+    int mainWindows = 0;
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        mainWindows += widget->isVisible() && qobject_cast<ui::frmMain*>(widget) != nullptr;
+    EXPECT_EQ(mainWindows, 1);
+}
+
+} // namespace
+} // namespace orv::testing
