@@ -94,3 +94,6 @@ public:
 };
 
 } // namespace orv::testing
+
+// Readable texts in test failure messages.
+inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }

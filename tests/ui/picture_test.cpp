@@ -1,0 +1,296 @@
+// The club-head picture: Browse through the preview dialog, Club Head, and
+// the pictures the editor loads when it opens. The fixtures are small files
+// the tests make themselves.
+#include "tests/clubs/temporary_folder.h"
+#include "tests/ui/editor_fixture.h"
+
+#include "ui/artwork/artwork.h"
+#include "ui/editor/picture_types.h"
+#include "ui/platform/picture_loader.h"
+#include "ui/platform/qt_dialogs.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileSystemModel>
+#include <QListView>
+#include <QTest>
+
+namespace orv::testing {
+namespace {
+
+// A 1 x 1 GIF; Qt reads GIF but does not write it.
+const QByteArray kGif = QByteArray::fromHex(
+    "474946383961" "01000100" "800000" "000000" "ffffff" "21f90401000000" "002c00000000010001000002024401003b");
+
+class PictureTest : public EditorTest {
+protected:
+    PictureTest()
+    {
+        Write("red.bmp", Image(Qt::red), "BMP");
+        Write("Photo.JPG", Image(Qt::blue), "JPG");
+        Write("green.png", Image(Qt::green), "PNG");
+        Write("wide.jpeg", Image(Qt::yellow), "JPG");
+        WriteBytes("dot.gif", kGif);
+        WriteBytes("damaged.bmp", QByteArray("BM\x10\x00garbage that is no bitmap", 30));
+        WriteBytes("scan.tif", QByteArray("II*\x00 not really a tiff", 22));
+    }
+
+    static QImage Image(Qt::GlobalColor colour)
+    {
+        QImage image(8, 6, QImage::Format_RGB32);
+        image.fill(colour);
+        return image;
+    }
+
+    QString Path(const char* name) const
+    {
+        return QString::fromStdString((folder.path() / name).string());
+    }
+
+    void Write(const char* name, const QImage& image, const char* format)
+    {
+        ASSERT_TRUE(image.save(Path(name), format)) << name;
+    }
+
+    void WriteBytes(const char* name, const QByteArray& bytes)
+    {
+        QFile file(Path(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+
+    // An editor on one club whose stored picture is `stored`.
+    ui::frmEdit& OpenClubWithPicture(const QString& stored)
+    {
+        AddClubs({"A"});
+        ClubMeasurements club = data.ClubList.At(1).Measurements;
+        club.PictureName = stored.toStdString();
+        data.ClubList.Store(1, club, {});
+        return Open();
+    }
+
+    static QRgb Colour(const QImage& image) { return image.pixel(0, 0); }
+
+    TemporaryFolder folder;
+};
+
+TEST_F(PictureTest, OpeningTheEditorShowsTheStoredPicture)
+{
+    ui::frmEdit& e = OpenClubWithPicture(Path("red.bmp"));
+    EXPECT_EQ(e.txtPictureName->text(), Path("red.bmp"));
+    EXPECT_EQ(Colour(e.Image1->Picture()), QColor(Qt::red).rgb());
+}
+
+TEST_F(PictureTest, AMissingFileKeepsThePlaceholder)
+{
+    ui::frmEdit& e = OpenClubWithPicture(Path("deleted.jpg"));
+    EXPECT_EQ(e.Image1->Picture(), ui::EditorPlaceholder());
+    EXPECT_TRUE(dialogs.messages.empty());
+}
+
+TEST_F(PictureTest, BrowseAcceptsBitmapsGifsAndJpegsInAnyCase)
+{
+    ui::frmEdit& e = OpenClubWithPicture(QString());
+    const std::pair<const char*, QRgb> accepted[] = {{"red.bmp", QColor(Qt::red).rgb()},
+                                                     {"dot.gif", 0},
+                                                     {"Photo.JPG", QColor(Qt::blue).rgb()}};
+    for (const auto& [name, colour] : accepted) {
+        dialogs.choices.push_back({Path(name), QLatin1String(name)});
+        e.Command5->click();
+        EXPECT_EQ(e.txtPictureName->text(), Path(name));
+        EXPECT_FALSE(e.Image1->Picture().isNull());
+        if (colour != 0) {
+            EXPECT_NEAR(qBlue(Colour(e.Image1->Picture())), qBlue(colour), 8) << name;
+        }
+    }
+    EXPECT_EQ(dialogs.Texts(), QStringList{});
+    const ui::FileDialogRequest& request = dialogs.requests.front();
+    EXPECT_EQ(request.filter, "*.jpg|*.jpg|*.gif|*.gif|*.bmp|*.bmp");
+    EXPECT_EQ(request.initialFolder, QDir::current().filePath("RaviDazov"));
+    // The next Browse starts where the last choice was made.
+    EXPECT_EQ(dialogs.requests.back().initialFolder, QString::fromStdString(folder.path().string()));
+}
+
+TEST_F(PictureTest, BrowseRefusesOtherTypesAndChangesNothing)
+{
+    ui::frmEdit& e = OpenClubWithPicture(Path("red.bmp"));
+    for (const char* name : {"wide.jpeg", "green.png"}) {
+        dialogs.choices.push_back({Path(name), QLatin1String(name)});
+        e.Command5->click();
+    }
+    EXPECT_EQ(dialogs.Texts(), (QStringList{"The picture's format is not support.",
+                                            "The picture's format is not support."}));
+    EXPECT_EQ(e.txtPictureName->text(), Path("red.bmp"));
+    EXPECT_EQ(Colour(e.Image1->Picture()), QColor(Qt::red).rgb());
+}
+
+TEST_F(PictureTest, DamagedBitmapShowsTheLoadersDescriptionAndKeepsThePicture)
+{
+    ui::frmEdit& e = OpenClubWithPicture(Path("red.bmp"));
+    dialogs.choices.push_back({Path("damaged.bmp"), "damaged.bmp"});
+    e.Command5->click();
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_TRUE(dialogs.messages[0].text.contains("damaged.bmp"));
+    EXPECT_EQ(dialogs.messages[0].buttons, ui::MessageButtons::Ok);
+    EXPECT_EQ(e.txtPictureName->text(), Path("damaged.bmp"));
+    EXPECT_EQ(Colour(e.Image1->Picture()), QColor(Qt::red).rgb());
+}
+
+TEST_F(PictureTest, CancelChangesNothing)
+{
+    ui::frmEdit& e = OpenClubWithPicture(Path("red.bmp"));
+    dialogs.choices.push_back({});
+    e.Command5->click();
+    EXPECT_EQ(e.txtPictureName->text(), Path("red.bmp"));
+    EXPECT_EQ(Colour(e.Image1->Picture()), QColor(Qt::red).rgb());
+    EXPECT_TRUE(dialogs.messages.empty());
+    EXPECT_EQ(e.Preview(), nullptr); // released with the dialog
+}
+
+TEST_F(PictureTest, ClubHeadShowsTheStoredPictureNotTheBrowsedOne)
+{
+    ui::frmEdit& e = OpenClubWithPicture(Path("red.bmp"));
+    dialogs.choices.push_back({Path("Photo.JPG"), "Photo.JPG"});
+    e.Command5->click();
+    ASSERT_GT(qBlue(Colour(e.Image1->Picture())), 200);
+    e.Command6->click();
+    EXPECT_EQ(Colour(e.Image1->Picture()), QColor(Qt::red).rgb());
+    EXPECT_EQ(e.txtPictureName->text(), Path("Photo.JPG"));
+    e.Command4->click();
+    EXPECT_EQ(data.ClubList.At(1).Measurements.PictureName, Path("Photo.JPG").toStdString());
+}
+
+TEST_F(PictureTest, ClubHeadWithoutAStoredFileDoesNothing)
+{
+    ui::frmEdit& e = OpenClubWithPicture(Path("deleted.bmp"));
+    e.Command6->click();
+    EXPECT_EQ(e.Image1->Picture(), ui::EditorPlaceholder());
+}
+
+TEST_F(PictureTest, PreviewFollowsTheHighlightedFile)
+{
+    ui::frmEdit& e = OpenClubWithPicture(QString());
+    QList<bool> shown;
+    dialogs.whileOpen = [&](ui::PreviewClient& preview) {
+        const auto previewImage = [&] { return e.Preview()->Image1->Picture(); };
+        ASSERT_NE(e.Preview(), nullptr);
+        EXPECT_TRUE(previewImage().isNull());
+        preview.FileHighlighted(Path("red.bmp"));
+        shown << !previewImage().isNull();
+        preview.FileHighlighted(Path("scan.tif")); // tried, cannot be decoded: message, kept
+        shown << !previewImage().isNull();
+        preview.FileHighlighted(Path("green.png")); // not a previewed type: emptied
+        shown << !previewImage().isNull();
+        preview.FileHighlighted(QString::fromStdString(folder.path().string()));
+        shown << !previewImage().isNull();
+    };
+    dialogs.choices.push_back({});
+    e.Command5->click();
+    EXPECT_EQ(shown, (QList<bool>{true, true, false, false}));
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_TRUE(dialogs.messages[0].text.contains("scan.tif"));
+}
+
+TEST_F(PictureTest, RawDataRefreshesThePreviewWhenAPathIsSet)
+{
+    ui::frmEdit& e = OpenClubWithPicture(Path("red.bmp"));
+    ASSERT_NE(e.Preview(), nullptr); // the load's RawData made it
+    EXPECT_FALSE(e.Preview()->Image1->Picture().isNull());
+    e.txtPictureName->setText(Path("deleted.bmp"));
+    e.Command1->click();
+    EXPECT_TRUE(e.Preview()->Image1->Picture().isNull());
+}
+
+TEST_F(PictureTest, RestorePutsTheBoxPictureBackAndIgnoresFailures)
+{
+    ui::frmEdit& e = OpenClubWithPicture(QString());
+    dialogs.whileOpen = [&](ui::PreviewClient&) {
+        e.txtPictureName->setText(Path("red.bmp"));
+    };
+    dialogs.choices.push_back({}); // cancelling raises the restore
+    e.Command5->click();
+    EXPECT_EQ(Colour(e.Image1->Picture()), QColor(Qt::red).rgb());
+
+    dialogs.whileOpen = [&](ui::PreviewClient&) { e.txtPictureName->setText(Path("damaged.bmp")); };
+    dialogs.choices.push_back({});
+    e.Command5->click();
+    EXPECT_EQ(Colour(e.Image1->Picture()), QColor(Qt::red).rgb());
+    EXPECT_TRUE(dialogs.messages.empty());
+}
+
+struct TypeCase {
+    const char* path;
+    bool accepted;
+    bool previewed;
+};
+
+class PictureTypeTest : public ::testing::TestWithParam<TypeCase> {};
+
+TEST_P(PictureTypeTest, GoesByTheLastThreeCharacters)
+{
+    EXPECT_EQ(ui::IsAcceptedPicture(GetParam().path), GetParam().accepted);
+    EXPECT_EQ(ui::IsPreviewedPicture(GetParam().path), GetParam().previewed);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Paths, PictureTypeTest,
+    ::testing::Values(TypeCase{"/h/Driver1.JPG", true, true}, TypeCase{"a.gif", true, true},
+                      TypeCase{"a.Bmp", true, true}, TypeCase{"a.tif", false, true},
+                      TypeCase{"a.jpeg", false, false}, TypeCase{"a.png", false, false},
+                      TypeCase{"xjpg", true, true}, TypeCase{"", false, false}));
+
+TEST(QtFileDialog, ListsFilesByTheirPatternInAnyLetterCase)
+{
+    TemporaryFolder folder;
+    for (const char* name : {"a.orv", "B.ORV", "c.Orv", "d.txt", "Photo.JPG"})
+        QFile(QString::fromStdString((folder.path() / name).string())).open(QIODevice::WriteOnly);
+    const QString path = QString::fromStdString(folder.path().string());
+
+    // The dialog's model reads the folder in the background.
+    const auto listed = [&](const QString& filter, const QStringList& expected) {
+        ui::FileDialogRequest request;
+        request.filter = filter;
+        request.initialFolder = path;
+        const auto dialog = ui::CreateFileDialog(nullptr, request);
+        auto* model = dialog->findChild<QFileSystemModel*>();
+        const auto names = [&] {
+            const QModelIndex root = model->index(path);
+            QStringList found;
+            for (int row = 0; row < model->rowCount(root); ++row) {
+                const QModelIndex index = model->index(row, 0, root);
+                if (model->flags(index) & Qt::ItemIsEnabled)
+                    found << model->fileName(index);
+            }
+            std::sort(found.begin(), found.end());
+            return found;
+        };
+        (void)QTest::qWaitFor([&] { return names() == expected; }, 5000);
+        return names();
+    };
+    EXPECT_EQ(listed("ORV Calculation(*.orv)|*.orv", {"B.ORV", "a.orv", "c.Orv"}),
+              (QStringList{"B.ORV", "a.orv", "c.Orv"}));
+    EXPECT_EQ(listed("*.jpg|*.jpg|*.gif|*.gif|*.bmp|*.bmp", {"Photo.JPG"}), QStringList{"Photo.JPG"});
+}
+
+TEST(QtFileDialog, NameFiltersKeepTheDescriptionAndAddMissingPatterns)
+{
+    EXPECT_EQ(ui::NameFilters("ORV Calculation(*.orv)|*.orv"), QStringList{"ORV Calculation(*.orv)"});
+    EXPECT_EQ(ui::NameFilters("*.jpg|*.jpg|*.gif|*.gif"), (QStringList{"*.jpg (*.jpg)", "*.gif (*.gif)"}));
+}
+
+TEST(PictureLoader, DescribesWhatItCannotLoad)
+{
+    TemporaryFolder folder;
+    const QString missing = QString::fromStdString((folder.path() / "none.bmp").string());
+    try {
+        (void)ui::LoadPicture(missing);
+        FAIL();
+    } catch (const ui::PictureError& error) {
+        EXPECT_NE(std::string(error.what()).find("none.bmp"), std::string::npos);
+    }
+    EXPECT_FALSE(ui::FileExists(QString()));
+    EXPECT_FALSE(ui::FileExists(QString::fromStdString(folder.path().string())));
+}
+
+} // namespace
+} // namespace orv::testing
