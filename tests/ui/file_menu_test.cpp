@@ -1,0 +1,257 @@
+// Open, Save, Save As and the closing sequence, with scripted dialogs and
+// real files in a temporary folder.
+#include "clubs/club_file.h"
+#include "tests/clubs/temporary_folder.h"
+#include "tests/ui/main_window_fixture.h"
+
+#include <QCloseEvent>
+#include <QFile>
+
+#include <fstream>
+#include <iterator>
+
+namespace orv::testing {
+namespace {
+
+using ui::MessageAnswer;
+
+class FileMenuTest : public MainWindowTest {
+protected:
+    QString Path(const char* name) const
+    {
+        return QString::fromStdString((folder.path() / name).string());
+    }
+
+    ui::FileChoice Choice(const char* name) const { return {Path(name), QLatin1String(name)}; }
+
+    std::string Bytes(const char* name) const
+    {
+        std::ifstream in(folder.path() / name, std::ios::binary);
+        return {std::istreambuf_iterator<char>(in), {}};
+    }
+
+    void WriteDocument(const char* name, std::initializer_list<const char*> clubNames)
+    {
+        ClubList list;
+        for (const char* clubName : clubNames) {
+            list.AppendEmpty();
+            ClubMeasurements club;
+            club.ClubName = clubName;
+            club.Mass = 200;
+            list.Store(list.HighestIndex(), club, {});
+        }
+        SaveDataFile(folder.path() / name, list);
+    }
+
+    // Closing the window as the close box does; true when it closed.
+    bool Close()
+    {
+        QCloseEvent event;
+        QApplication::sendEvent(window.get(), &event);
+        return event.isAccepted();
+    }
+
+    TemporaryFolder folder;
+};
+
+TEST_F(FileMenuTest, SaveRightAfterStartGoesToTheSaveDialog)
+{
+    dialogs.choices.push_back(Choice("new.orv"));
+    window->mnuSave_Click();
+    ASSERT_EQ(dialogs.requests.size(), 1u);
+    EXPECT_EQ(dialogs.requests[0].kind, ui::FileDialogKind::Save);
+    EXPECT_EQ(dialogs.requests[0].filter, "ORV Calculation(*.orv)|*.orv");
+    EXPECT_EQ(dialogs.requests[0].defaultExtension, "orv");
+    EXPECT_TRUE(dialogs.messages.empty());
+    EXPECT_EQ(Bytes("new.orv"), std::string(118, '\0'));
+    EXPECT_EQ(window->windowTitle(), "ORV Calculation - new.orv");
+}
+
+TEST_F(FileMenuTest, OpenFillsTheGridsAndTheCaption)
+{
+    WriteDocument("heads.ORV", {"A", "B"});
+    dialogs.choices.push_back(Choice("heads.ORV"));
+    window->mnuOpen_Click();
+    EXPECT_EQ(dialogs.requests[0].kind, ui::FileDialogKind::Open);
+    EXPECT_EQ(dialogs.requests[0].filter, "ORV Calculation(*.orv)|*.orv");
+    EXPECT_EQ(NameColumn(), (QStringList{"A", "B"}));
+    EXPECT_EQ(window->fpSpread1->CellText(2, 3), "200");
+    EXPECT_EQ(window->windowTitle(), "ORV Calculation - heads.ORV");
+    EXPECT_EQ(window->CurrentFilePath(), Path("heads.ORV"));
+    EXPECT_TRUE(dialogs.messages.empty());
+}
+
+TEST_F(FileMenuTest, FailedOpenChangesNothing)
+{
+    AddClubs({"kept"});
+    WriteDocument("full.orv", {"A", "B"});
+    const std::string full = Bytes("full.orv");
+    std::ofstream(folder.path() / "cut.orv", std::ios::binary).write(full.data(), 200);
+    std::ofstream(folder.path() / "notes.txt") << "hello";
+    const struct {
+        const char* name;
+        const char* message;
+    } cases[] = {{"cut.orv", "File Type not Supported"},
+                 {"missing.orv", "File not found!"},
+                 {"notes.txt", "The file type is not correct!"},
+                 {"full.orv.bak", "The file type is not correct!"}};
+    for (const auto& c : cases) {
+        dialogs.messages.clear();
+        dialogs.choices.push_back(Choice(c.name));
+        window->mnuOpen_Click();
+        EXPECT_EQ(dialogs.Texts(), QStringList{QLatin1String(c.message)}) << c.name;
+        EXPECT_EQ(NameColumn(), QStringList{"kept"}) << c.name;
+        EXPECT_EQ(window->windowTitle(), "VOVE-ROZO ORV") << c.name;
+        EXPECT_TRUE(window->CurrentFilePath().isEmpty()) << c.name;
+    }
+}
+
+TEST_F(FileMenuTest, CancelledOpenChangesNothing)
+{
+    AddClubs({"kept"});
+    dialogs.choices.push_back({});
+    window->mnuOpen_Click();
+    EXPECT_EQ(NameColumn(), QStringList{"kept"});
+    EXPECT_TRUE(dialogs.messages.empty());
+}
+
+TEST_F(FileMenuTest, SaveAfterOpenAsksAndReplacesTheOpenedFile)
+{
+    WriteDocument("a.orv", {"A"});
+    dialogs.choices.push_back(Choice("a.orv"));
+    window->mnuOpen_Click();
+    Click("Command4");
+    dialogs.answers.push_back(MessageAnswer::Yes);
+    window->mnuSave_Click();
+    EXPECT_EQ(dialogs.Texts(), QStringList{"Replace file with current datas?"});
+    EXPECT_EQ(dialogs.messages[0].buttons, ui::MessageButtons::YesNo);
+    EXPECT_EQ(dialogs.requests.size(), 1u); // no save dialog
+    EXPECT_EQ(ReadDataFile(folder.path() / "a.orv").size(), 3u);
+}
+
+TEST_F(FileMenuTest, SaveAnsweredNoGoesToSaveAs)
+{
+    WriteDocument("a.orv", {"A"});
+    dialogs.choices = {Choice("a.orv"), Choice("b.orv")};
+    window->mnuOpen_Click();
+    dialogs.answers.push_back(MessageAnswer::No);
+    window->mnuSave_Click();
+    EXPECT_EQ(ReadDataFile(folder.path() / "b.orv").size(), 2u);
+}
+
+TEST_F(FileMenuTest, SaveAsMakesTheSavedFileTheDocument)
+{
+    WriteDocument("a.orv", {"A"});
+    const std::string before = Bytes("a.orv");
+    dialogs.choices = {Choice("a.orv"), Choice("b.orv")};
+    window->mnuOpen_Click();
+    window->mnuSaveAs_Click();
+    EXPECT_EQ(window->windowTitle(), "ORV Calculation - b.orv");
+    EXPECT_EQ(window->CurrentFilePath(), Path("b.orv"));
+
+    Click("Command4");
+    dialogs.answers.push_back(MessageAnswer::Yes);
+    window->mnuSave_Click();
+    EXPECT_EQ(ReadDataFile(folder.path() / "b.orv").size(), 3u);
+    EXPECT_EQ(Bytes("a.orv"), before);
+}
+
+TEST_F(FileMenuTest, SaveAsWithARefusedNameWritesNothingAndKeepsTheCaption)
+{
+    dialogs.choices.push_back(Choice("heads.txt"));
+    window->mnuSaveAs_Click();
+    EXPECT_EQ(dialogs.Texts(), QStringList{"The file type is not supported!"});
+    EXPECT_FALSE(std::filesystem::exists(folder.path() / "heads.txt"));
+    EXPECT_EQ(window->windowTitle(), "VOVE-ROZO ORV");
+}
+
+TEST_F(FileMenuTest, SaveAsThatCannotWriteShowsWhyAndKeepsTheCaption)
+{
+    dialogs.choices.push_back({Path("missing-folder/x.orv"), "x.orv"});
+    window->mnuSaveAs_Click();
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_TRUE(dialogs.messages[0].text.contains("x.orv"));
+    EXPECT_EQ(window->windowTitle(), "VOVE-ROZO ORV");
+    EXPECT_TRUE(window->CurrentFilePath().isEmpty());
+}
+
+TEST_F(FileMenuTest, SaveOfATextTheFileCannotHoldNamesTheRow)
+{
+    AddClubs({"A", "\u65e5\u672c"});
+    dialogs.choices.push_back(Choice("x.orv"));
+    window->mnuSaveAs_Click();
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_TRUE(dialogs.messages[0].text.contains("row 2")) << dialogs.messages[0].text.toStdString();
+    EXPECT_FALSE(std::filesystem::exists(folder.path() / "x.orv"));
+}
+
+TEST_F(FileMenuTest, ClosingCancelledKeepsTheWindowOpen)
+{
+    AddClubs({"A"});
+    dialogs.answers.push_back(MessageAnswer::Cancel);
+    EXPECT_FALSE(Close());
+    EXPECT_EQ(dialogs.Texts(), QStringList{"Save datas and exit program?"});
+    EXPECT_EQ(dialogs.messages[0].buttons, ui::MessageButtons::YesNoCancel);
+    EXPECT_EQ(programEnds, 0);
+    EXPECT_EQ(NameColumn(), QStringList{"A"});
+}
+
+TEST_F(FileMenuTest, ClosingWithNoEndsTheProgram)
+{
+    dialogs.answers.push_back(MessageAnswer::No);
+    EXPECT_TRUE(Close());
+    EXPECT_EQ(programEnds, 1);
+    EXPECT_TRUE(dialogs.requests.empty());
+}
+
+TEST_F(FileMenuTest, ClosingWithYesSavesThenSaysSoAndEnds)
+{
+    AddClubs({"A"});
+    dialogs.answers.push_back(MessageAnswer::Yes);
+    dialogs.choices.push_back(Choice("saved.orv"));
+    EXPECT_TRUE(Close());
+    EXPECT_EQ(dialogs.Texts(), (QStringList{"Save datas and exit program?", "Datas saved!"}));
+    EXPECT_EQ(ReadDataFile(folder.path() / "saved.orv").size(), 2u);
+    EXPECT_EQ(programEnds, 1);
+}
+
+TEST_F(FileMenuTest, ClosingWithYesButNoFileWrittenStaysOpen)
+{
+    AddClubs({"A"});
+    dialogs.answers.push_back(MessageAnswer::Yes);
+    dialogs.choices.push_back({}); // the save dialog is cancelled
+    EXPECT_FALSE(Close());
+    EXPECT_EQ(dialogs.Texts(), QStringList{"Save datas and exit program?"});
+    EXPECT_EQ(programEnds, 0);
+
+    dialogs.answers.push_back(MessageAnswer::Yes);
+    dialogs.choices.push_back(Choice("heads.txt")); // a refused name
+    EXPECT_FALSE(Close());
+    EXPECT_EQ(programEnds, 0);
+    EXPECT_EQ(NameColumn(), QStringList{"A"});
+}
+
+TEST_F(FileMenuTest, ClosingWithYesAndAFailedWriteShowsWhyAndStaysOpen)
+{
+    AddClubs({"A"});
+    dialogs.answers.push_back(MessageAnswer::Yes);
+    dialogs.choices.push_back({Path("missing-folder/x.orv"), "x.orv"});
+    EXPECT_FALSE(Close());
+    ASSERT_EQ(dialogs.messages.size(), 2u);
+    EXPECT_TRUE(dialogs.messages[1].text.contains("missing-folder"));
+    EXPECT_NE(dialogs.messages.back().text, "Datas saved!");
+    EXPECT_EQ(programEnds, 0);
+}
+
+TEST_F(FileMenuTest, ExitButtonAndMenuGoThroughTheClosingSequence)
+{
+    window->show();
+    dialogs.answers = {MessageAnswer::Cancel, MessageAnswer::Cancel};
+    Click("Command2");
+    window->mnuExit_Click();
+    EXPECT_EQ(dialogs.Texts(), (QStringList{"Save datas and exit program?", "Save datas and exit program?"}));
+    EXPECT_TRUE(window->isVisible());
+}
+
+} // namespace
+} // namespace orv::testing
