@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Starts the real program on a virtual display and photographs it as a user
 # would see it: the splash window, the main window with a few clubs, the
-# editor after Calculate, and the grids after Update.
+# editor after Calculate, and the grids after Update; then the document is
+# saved, the program quit and started again, the file opened, and the grids
+# compared with those before.
 #   scripts/screenshots.sh [OUTPUT_FOLDER]   (default build/screenshots)
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
@@ -14,10 +16,12 @@ command -v xdotool >/dev/null || { echo "xdotool is needed: apt-get install xdot
 xvfb-run -a -s "-screen 0 1024x768x24 -dpi 96" bash -s "$program" "$out" <<'SESSION'
 set -euo pipefail
 program="$1"; out="$2"
+[[ -n "${ORV_TRACE:-}" ]] && set -x
 shot() { sleep 0.7; import -window root "$out/$1.png"; echo "saved $out/$1.png"; }
-wait_window() {
+wait_window() {   # NAME [more search options]
+  local name="$1"; shift
   for _ in $(seq 50); do
-    id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -1 || true)
+    id=$(xdotool search --all --onlyvisible "$@" --name "^$name" 2>/dev/null | head -1 || true)
     [[ -n "$id" ]] && { echo "$id"; return; }
     sleep 0.2
   done
@@ -31,9 +35,9 @@ cd "$(mktemp -d)"
 pid=$!
 sleep 1.5
 shot splash
-splash=$(xdotool search --onlyvisible --class orv | head -1)
+splash=$(wait_window "" --pid "$pid")
 xdotool mousemove --window "$splash" 10 10 click 1   # a click on the frame closes it
-main=$(wait_window "VOVE-ROZO ORV")
+main=$(wait_window "VOVE-ROZO ORV" --pid "$pid")
 shot main-empty
 
 # Button centres in the main window's client area (twips / 15 at 96 dpi),
@@ -60,5 +64,44 @@ click_at "$editor" "$calc_x" "$buttons_y"
 shot editor-calculated
 click_at "$editor" "$update_x" "$buttons_y"
 shot main-after-update
+
+# A second club: the last row, edited the same way with other readings.
+xdotool mousemove --window "$main" 300 $(( menu + 270 / 15 + 3 * 17 + 12 )) click 1; sleep 0.3
+click_at "$main" "$edit_x" "$row_y"
+editor=$(xdotool search --onlyvisible --name "VOVE-ROZO ORV" | tail -1)
+xdotool windowfocus "$editor"; sleep 0.3
+for value in 9 Fairway 215 175 12 -18 6 57 2.6 3.1 4.2 3.0 4.0 3.4; do fill "$value"; done
+click_at "$editor" "$calc_x" "$buttons_y"
+click_at "$editor" "$update_x" "$buttons_y"
+# The same clicks on the empty part of each grid before both comparison
+# shots put the selections and the focus in the same state.
+settle_grids() { click_at "$main" 400 $(( menu + 2500 / 15 )); click_at "$main" 400 $(( menu + 5300 / 15 )); }
+settle_grids
+shot main-two-computed
+
+document="$PWD/heads.orv"
+menu_keys() { xdotool windowfocus "$main"; sleep 0.3; xdotool key alt+f; sleep 0.3; xdotool key "$@"; sleep 0.8; }
+menu_keys s s Return   # File, Save As
+xdotool type --delay 20 "$document"; xdotool key Return; sleep 0.8
+menu_keys x            # File, Exit
+xdotool key n; sleep 1                                            # Save datas? No
+if kill -0 "$pid" 2>/dev/null; then echo "the program did not end" >&2; exit 1; fi
+[[ -s "$document" ]] || { echo "nothing was saved" >&2; exit 1; }
+
+"$program" &
+pid=$!
+sleep 1.5
+splash=$(wait_window "" --pid "$pid")
+xdotool windowfocus "$splash"; sleep 0.3; xdotool key Escape    # a key closes the splash
+main=$(wait_window "VOVE-ROZO ORV" --pid "$pid")
+sleep 0.5
+menu_keys o            # File, Open
+xdotool type --delay 20 "$document"; xdotool key Return; sleep 0.8
+settle_grids
+shot main-reopened
 kill "$pid" 2>/dev/null || true
 SESSION
+
+# The grids of the reopened document, pixel for pixel those before quitting.
+differing=$(compare -metric AE "$out/main-two-computed.png" "$out/main-reopened.png" null: 2>&1 || true)
+if [[ "$differing" == "0" ]]; then echo "reopened grids: identical"; else echo "reopened grids: $differing pixels differ" >&2; exit 1; fi

@@ -42,7 +42,8 @@ QVariant GridModel::data(const QModelIndex& index, int role) const
         return {};
     const CellValue& value =
         m_cells[static_cast<std::size_t>(index.row()) * m_headers.size() + index.column()];
-    if (role == Qt::DisplayRole)
+    // The tip shows a number a narrow column cuts short.
+    if (role == Qt::DisplayRole || role == Qt::ToolTipRole)
         return FormatCell(value);
     if (role == Qt::TextAlignmentRole) {
         const bool number = std::holds_alternative<float>(value) || std::holds_alternative<double>(value);
