@@ -1,11 +1,13 @@
 #include "clubs/club_file.h"
 
 #include "clubs/code_page.h"
+#include "clubs/whole_file.h"
 
 #include <bit>
 #include <cerrno>
 #include <cstdint>
 #include <cstring>
+#include <system_error>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -96,19 +98,13 @@ std::string SlotName(std::size_t slot)
 
 void AppendText(std::string& out, std::string_view text, std::size_t slot, const char* field)
 {
-    const std::optional<std::string> bytes = Utf8ToWindows1252(text);
-    if (!bytes) {
+    if (const std::optional<std::string> problem = WhyTextCannotBeStored(text)) {
         throw ClubFileError(ClubFileError::Kind::TextNotStorable,
-                            "Cannot save: " + SlotName(slot) + ", " + field
-                                + ", holds characters that a club data file cannot store.");
+                            "Cannot save: " + SlotName(slot) + ", " + field + ", " + *problem + ".");
     }
-    if (bytes->size() > kMaxTextBytes) {
-        throw ClubFileError(ClubFileError::Kind::TextNotStorable,
-                            "Cannot save: " + SlotName(slot) + ", " + field
-                                + ", is longer than 65535 characters.");
-    }
-    AppendLittle(out, static_cast<std::uint32_t>(bytes->size()), 2);
-    out += *bytes;
+    const std::string bytes = *Utf8ToWindows1252(text);
+    AppendLittle(out, static_cast<std::uint32_t>(bytes.size()), 2);
+    out += bytes;
 }
 
 void AppendRecord(std::string& out, const ClubRecord& record, std::size_t slot)
@@ -128,93 +124,22 @@ void AppendRecord(std::string& out, const ClubRecord& record, std::size_t slot)
         AppendReal(out, value);
 }
 
-[[noreturn]] void ThrowWriteError(const std::filesystem::path& path, int error)
-{
-    throw ClubFileError(ClubFileError::Kind::CannotWrite,
-                        "Cannot save " + path.string() + ": " + std::strerror(error));
-}
-
-// Closes the descriptor and removes the temporary file unless released.
-class TemporaryFile {
-public:
-    TemporaryFile(std::string path, int fd) : m_path(std::move(path)), m_fd(fd) {}
-    TemporaryFile(const TemporaryFile&) = delete;
-    TemporaryFile& operator=(const TemporaryFile&) = delete;
-    ~TemporaryFile()
-    {
-        if (m_fd >= 0)
-            ::close(m_fd);
-        if (!m_kept)
-            ::unlink(m_path.c_str());
-    }
-
-    [[nodiscard]] int fd() const { return m_fd; }
-    [[nodiscard]] const std::string& path() const { return m_path; }
-
-    int Close()
-    {
-        const int result = ::close(m_fd);
-        m_fd = -1;
-        return result;
-    }
-    void Keep() { m_kept = true; }
-
-private:
-    std::string m_path;
-    int m_fd;
-    bool m_kept = false;
-};
-
-void WriteAll(int fd, std::string_view data, const std::filesystem::path& target)
-{
-    while (!data.empty()) {
-        const ssize_t written = ::write(fd, data.data(), data.size());
-        if (written < 0) {
-            if (errno == EINTR)
-                continue;
-            ThrowWriteError(target, errno);
-        }
-        data.remove_prefix(static_cast<std::size_t>(written));
-    }
-}
-
-mode_t NewFileMode(const std::filesystem::path& target)
-{
-    struct stat existing {};
-    if (::stat(target.c_str(), &existing) == 0)
-        return existing.st_mode & 07777;
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    return 0666 & ~mask;
-}
-
-// The file the save really replaces: a link's target, so the link stays.
-std::filesystem::path ResolveTarget(const std::filesystem::path& path)
-{
-    std::error_code error;
-    if (std::filesystem::is_symlink(path, error)) {
-        const std::filesystem::path resolved = std::filesystem::weakly_canonical(path, error);
-        if (!error)
-            return resolved;
-    }
-    return path;
-}
-
-void SyncFolder(const std::filesystem::path& folder)
-{
-    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd >= 0) {
-        ::fsync(fd);
-        ::close(fd);
-    }
-}
-
 } // namespace
 
 ClubFileError::ClubFileError(Kind kind, const std::string& description)
     : std::runtime_error(description)
     , m_kind(kind)
 {
+}
+
+std::optional<std::string> WhyTextCannotBeStored(std::string_view text)
+{
+    const std::optional<std::string> bytes = Utf8ToWindows1252(text);
+    if (!bytes)
+        return "holds characters that a club data file cannot store";
+    if (bytes->size() > kMaxTextBytes)
+        return "is longer than 65535 characters";
+    return std::nullopt;
 }
 
 bool IsClubDataFileName(std::string_view path)
@@ -298,28 +223,11 @@ std::vector<ClubRecord> ReadDataFile(const std::filesystem::path& path)
 void SaveDataFile(const std::filesystem::path& path, const ClubList& list)
 {
     const std::string data = EncodeClubData(list.Slots());
-
-    const std::filesystem::path target = ResolveTarget(path);
-    std::filesystem::path folder = target.parent_path();
-    if (folder.empty())
-        folder = ".";
-    std::string pattern = (folder / ("." + target.filename().string() + ".XXXXXX")).string();
-    const int fd = ::mkostemp(pattern.data(), O_CLOEXEC);
-    if (fd < 0)
-        ThrowWriteError(path, errno);
-    TemporaryFile temporary(pattern, fd);
-
-    if (::fchmod(fd, NewFileMode(target)) != 0)
-        ThrowWriteError(path, errno);
-    WriteAll(fd, data, path);
-    if (::fsync(fd) != 0)
-        ThrowWriteError(path, errno);
-    if (temporary.Close() != 0)
-        ThrowWriteError(path, errno);
-    if (::rename(temporary.path().c_str(), target.c_str()) != 0)
-        ThrowWriteError(path, errno);
-    temporary.Keep();
-    SyncFolder(folder);
+    try {
+        WriteFileWhole(path, data);
+    } catch (const std::system_error& error) {
+        throw ClubFileError(ClubFileError::Kind::CannotWrite, error.what());
+    }
 }
 
 } // namespace orv

@@ -14,6 +14,7 @@
 
 #include <cstddef>
 #include <filesystem>
+#include <optional>
 #include <span>
 #include <stdexcept>
 #include <string>
@@ -42,6 +43,10 @@ private:
 // A path counts as a club data file when its last three characters, in
 // lower case, are "orv"; nothing else is looked at.
 [[nodiscard]] bool IsClubDataFileName(std::string_view path);
+
+// Why a text cannot go into a club data file (characters Windows-1252 lacks,
+// more than 65535 bytes), or nothing when it can.
+[[nodiscard]] std::optional<std::string> WhyTextCannotBeStored(std::string_view text);
 
 // The bytes of a file holding `slots`; throws TextNotStorable naming the
 // slot and the field.
