@@ -1,0 +1,34 @@
+// The clubs of a document as CSV and back: one club a row, the columns
+// named by the record's own field names. Numbers are written as the
+// shortest text that reads back to the same single-precision value.
+#pragma once
+
+#include "clubs/club_list.h"
+
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace orv::cli {
+
+// A problem with one field of an imported CSV.
+class ImportError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// Slots 1..N of the list with a header row.
+[[nodiscard]] std::string ExportClubsCsv(const ClubList& list);
+
+// The clubs (slots 1..N) of a CSV of measurements. Columns are found by
+// their header names in any order; ClubNo, ClubName and Mass to LieAngle
+// are needed, PictureName is optional, others are ignored. Results are not
+// read. Throws ImportError naming the line and the column.
+[[nodiscard]] std::vector<ClubMeasurements> ImportClubsCsv(std::string_view csv);
+
+// The results as the editor's Calculate gives them: the computation with
+// the azimuth at 180.
+[[nodiscard]] ClubResults ResultsAsCalculated(const ClubMeasurements& club);
+
+} // namespace orv::cli

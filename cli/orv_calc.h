@@ -1,0 +1,18 @@
+// orv-calc: the club data from the command line, for people who measure
+// heads by the dozen and keep their numbers in spreadsheets.
+//   export FILE.orv [OUT.csv]   recompute IN.orv OUT.orv   import IN.csv OUT.orv
+#pragma once
+
+#include <ostream>
+#include <span>
+#include <string>
+
+namespace orv::cli {
+
+enum ExitStatus { kSuccess = 0, kBadData = 1, kWrongUsage = 2 };
+
+// Runs one command; `arguments` excludes the program name.
+[[nodiscard]] int RunOrvCalc(std::span<const std::string> arguments, std::ostream& out,
+                             std::ostream& err);
+
+} // namespace orv::cli
