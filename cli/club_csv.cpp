@@ -10,6 +10,7 @@
 #include <cmath>
 #include <map>
 #include <optional>
+#include <thread>
 
 namespace orv::cli {
 namespace {
@@ -183,6 +184,28 @@ ClubResults ResultsAsCalculated(const ClubMeasurements& club)
     ClubMeasurements asEdited = club;
     asEdited.Azimuth = 180;
     return ComputeEllipsoidOfInertia(asEdited, ReportTexts::Skip).Results;
+}
+
+} // namespace orv::cli
+
+namespace orv::cli {
+
+std::vector<ClubResults> ResultsAsCalculated(const std::vector<ClubMeasurements>& clubs)
+{
+    std::vector<ClubResults> results(clubs.size());
+    const std::size_t workers = std::clamp<std::size_t>(std::thread::hardware_concurrency(), 1, 16);
+    const std::size_t share = (clubs.size() + workers - 1) / workers;
+    {
+        std::vector<std::jthread> threads;
+        for (std::size_t first = 0; first < clubs.size(); first += share) {
+            const std::size_t last = std::min(clubs.size(), first + share);
+            threads.emplace_back([&clubs, &results, first, last] {
+                for (std::size_t i = first; i < last; ++i)
+                    results[i] = ResultsAsCalculated(clubs[i]);
+            });
+        }
+    }
+    return results;
 }
 
 } // namespace orv::cli

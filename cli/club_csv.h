@@ -31,4 +31,7 @@ public:
 // the azimuth at 180.
 [[nodiscard]] ClubResults ResultsAsCalculated(const ClubMeasurements& club);
 
+// ResultsAsCalculated of every club, spread over the machine's cores.
+[[nodiscard]] std::vector<ClubResults> ResultsAsCalculated(const std::vector<ClubMeasurements>& clubs);
+
 } // namespace orv::cli

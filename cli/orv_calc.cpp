@@ -59,6 +59,14 @@ std::string ReadText(const std::string& path)
     return text.str();
 }
 
+// Stores the clubs in slots 1..N, each with its computed results.
+void StoreWithResults(ClubList& list, const std::vector<ClubMeasurements>& clubs)
+{
+    const std::vector<ClubResults> results = ResultsAsCalculated(clubs);
+    for (std::size_t i = 0; i < clubs.size(); ++i)
+        list.Store(static_cast<int>(i) + 1, clubs[i], results[i]);
+}
+
 void Export(std::span<const std::string> args, std::ostream& out)
 {
     const std::string csv = ExportClubsCsv(ReadDocument(args[0]));
@@ -76,10 +84,10 @@ void Export(std::span<const std::string> args, std::ostream& out)
 void Recompute(std::span<const std::string> args)
 {
     ClubList list = ReadDocument(args[0]);
-    for (int k = 1; k <= list.HighestIndex(); ++k) {
-        const ClubMeasurements& club = list.At(k).Measurements;
-        list.Store(k, club, ResultsAsCalculated(club));
-    }
+    std::vector<ClubMeasurements> clubs;
+    for (int k = 1; k <= list.HighestIndex(); ++k)
+        clubs.push_back(list.At(k).Measurements);
+    StoreWithResults(list, clubs);
     WriteDocument(args[1], list);
 }
 
@@ -92,10 +100,9 @@ void Import(std::span<const std::string> args)
         throw CommandFailure(args[0] + ", " + error.what());
     }
     ClubList list;
-    for (const ClubMeasurements& club : clubs) {
+    for (std::size_t i = 0; i < clubs.size(); ++i)
         list.AppendEmpty();
-        list.Store(list.HighestIndex(), club, ResultsAsCalculated(club));
-    }
+    StoreWithResults(list, clubs);
     WriteDocument(args[1], list);
 }
 

@@ -54,8 +54,9 @@ std::string FormatFixed(double value, int decimals)
 MatrixObject::MatrixObject(int rows, int columns)
     : m_rows(rows)
     , m_columns(columns)
-    , m_elements(static_cast<std::size_t>(rows) * columns, 0.0)
 {
+    if (Size() > kInlineElements)
+        m_heap.assign(Size(), 0.0);
 }
 
 void MatrixObject::Resize(int rows, int columns)
@@ -68,13 +69,13 @@ void MatrixObject::Resize(int rows, int columns)
 double MatrixObject::Item(int row, int column) const
 {
     CheckIndex(row, column);
-    return m_elements[Offset(row, column)];
+    return Elements()[Offset(row, column)];
 }
 
 void MatrixObject::SetItem(int row, int column, double value)
 {
     CheckIndex(row, column);
-    m_elements[Offset(row, column)] = value;
+    Elements()[Offset(row, column)] = value;
 }
 
 void MatrixObject::Eigen(MatrixObject& values, MatrixObject& valuesImaginary, MatrixObject& vectors,
@@ -82,7 +83,7 @@ void MatrixObject::Eigen(MatrixObject& values, MatrixObject& valuesImaginary, Ma
 {
     if (m_rows != m_columns || m_rows == 0)
         throw MatrixError("Eigen needs a square matrix");
-    const ConstMap matrix(m_elements.data(), m_rows, m_columns);
+    const ConstMap matrix(Elements(), m_rows, m_columns);
     if (!matrix.allFinite())
         throw MatrixError("Eigen needs finite elements");
     if (matrix != matrix.transpose())
@@ -91,8 +92,8 @@ void MatrixObject::Eigen(MatrixObject& values, MatrixObject& valuesImaginary, Ma
     const int n = m_rows;
     MatrixObject newValues(n, 1);
     MatrixObject newVectors(n, n);
-    Map valueMap(newValues.m_elements.data(), n, 1);
-    Map vectorMap(newVectors.m_elements.data(), n, n);
+    Map valueMap(newValues.Elements(), n, 1);
+    Map vectorMap(newVectors.Elements(), n, n);
     if (n == 3)
         Decompose<Eigen::Matrix3d>(matrix, valueMap, vectorMap);
     else
@@ -117,7 +118,7 @@ void MatrixObject::PermuteRows(std::span<const int> order)
     MatrixObject permuted(m_rows, m_columns);
     for (int i = 0; i < m_rows; ++i)
         for (int j = 0; j < m_columns; ++j)
-            permuted.m_elements[permuted.Offset(i, j)] = m_elements[Offset(order[i], j)];
+            permuted.Elements()[permuted.Offset(i, j)] = Elements()[Offset(order[i], j)];
     *this = std::move(permuted);
 }
 
@@ -127,7 +128,7 @@ void MatrixObject::PermuteColumns(std::span<const int> order)
     MatrixObject permuted(m_rows, m_columns);
     for (int i = 0; i < m_rows; ++i)
         for (int j = 0; j < m_columns; ++j)
-            permuted.m_elements[permuted.Offset(i, j)] = m_elements[Offset(i, order[j])];
+            permuted.Elements()[permuted.Offset(i, j)] = Elements()[Offset(i, order[j])];
     *this = std::move(permuted);
 }
 
@@ -136,15 +137,14 @@ MatrixObject MatrixObject::Row(int row) const
     CheckIndex(row, 0);
     MatrixObject result(1, m_columns);
     for (int j = 0; j < m_columns; ++j)
-        result.m_elements[j] = m_elements[Offset(row, j)];
+        result.Elements()[j] = Elements()[Offset(row, j)];
     return result;
 }
 
 MatrixObject MatrixObject::Transpose() const
 {
     MatrixObject result(m_columns, m_rows);
-    Map(result.m_elements.data(), m_columns, m_rows) =
-        ConstMap(m_elements.data(), m_rows, m_columns).transpose();
+    Map(result.Elements(), m_columns, m_rows) = ConstMap(Elements(), m_rows, m_columns).transpose();
     return result;
 }
 
@@ -153,9 +153,9 @@ MatrixObject MatrixObject::Multiply(const MatrixObject& right) const
     if (m_columns != right.m_rows)
         throw MatrixError("Matrix shapes do not fit for multiplication");
     MatrixObject result(m_rows, right.m_columns);
-    Map(result.m_elements.data(), m_rows, right.m_columns).noalias() =
-        ConstMap(m_elements.data(), m_rows, m_columns)
-        * ConstMap(right.m_elements.data(), right.m_rows, right.m_columns);
+    Map(result.Elements(), m_rows, right.m_columns).noalias() =
+        ConstMap(Elements(), m_rows, m_columns)
+        * ConstMap(right.Elements(), right.m_rows, right.m_columns);
     return result;
 }
 
@@ -163,7 +163,7 @@ double MatrixObject::Sum(int dimension) const
 {
     if (dimension != 0)
         throw MatrixError("Only the sum of all elements is supported");
-    return std::accumulate(m_elements.begin(), m_elements.end(), 0.0);
+    return std::accumulate(Elements(), Elements() + Size(), 0.0);
 }
 
 std::string MatrixObject::ToText(int decimals, std::string_view caption) const
@@ -171,11 +171,11 @@ std::string MatrixObject::ToText(int decimals, std::string_view caption) const
     if (decimals < 0)
         throw MatrixError("Negative number of decimals");
     std::vector<std::string> cells;
-    cells.reserve(m_elements.size());
+    cells.reserve(Size());
     std::size_t width = 0;
     for (int i = 0; i < m_rows; ++i) {
         for (int j = 0; j < m_columns; ++j) {
-            cells.push_back(FormatFixed(m_elements[Offset(i, j)], decimals));
+            cells.push_back(FormatFixed(Elements()[Offset(i, j)], decimals));
             width = std::max(width, cells.back().size());
         }
     }

@@ -13,6 +13,7 @@
 // MatrixError and leaves the object unchanged.
 #pragma once
 
+#include <array>
 #include <span>
 #include <stdexcept>
 #include <string>
@@ -61,13 +62,25 @@ public:
     [[nodiscard]] std::string ToText(int decimals, std::string_view caption) const;
 
 private:
+    // Up to 3 x 3 the elements live inside the object: the computation
+    // creates a dozen small matrices per club and allocates none of them.
+    static constexpr std::size_t kInlineElements = 9;
+
     MatrixObject(int rows, int columns);
     void CheckIndex(int row, int column) const;
     [[nodiscard]] std::size_t Offset(int row, int column) const;
+    [[nodiscard]] std::size_t Size() const { return static_cast<std::size_t>(m_rows) * m_columns; }
+    [[nodiscard]] double* Elements() { return Size() <= kInlineElements ? m_inline.data() : m_heap.data(); }
+    [[nodiscard]] const double* Elements() const
+    {
+        return Size() <= kInlineElements ? m_inline.data() : m_heap.data();
+    }
 
     int m_rows = 0;
     int m_columns = 0;
-    std::vector<double> m_elements; // column-major, as Eigen keeps them
+    // Column-major, as Eigen keeps them.
+    std::array<double, kInlineElements> m_inline{};
+    std::vector<double> m_heap;
 };
 
 } // namespace orv

@@ -19,16 +19,6 @@ const char* Describe(ArithmeticError::Kind kind)
     return "Floating-point error";
 }
 
-template <typename Real>
-Real CheckedValue(Real value)
-{
-    if (std::isnan(value))
-        throw ArithmeticError(ArithmeticError::Kind::Invalid);
-    if (std::isinf(value))
-        throw ArithmeticError(ArithmeticError::Kind::Overflow);
-    return value;
-}
-
 } // namespace
 
 ArithmeticError::ArithmeticError(Kind kind)
@@ -37,22 +27,25 @@ ArithmeticError::ArithmeticError(Kind kind)
 {
 }
 
-double Checked(double value) { return CheckedValue(value); }
-long double Checked(long double value) { return CheckedValue(value); }
+namespace detail {
 
-float ToSingle(long double value)
+void ThrowNotFinite(long double value)
+{
+    throw ArithmeticError(std::isnan(value) ? ArithmeticError::Kind::Invalid
+                                            : ArithmeticError::Kind::Overflow);
+}
+
+float ToSingleBeyondRange(long double value)
 {
     // Half an ulp above the largest single still rounds down to it; from
     // there on the nearest single would be infinite.
-    constexpr long double kFirstOverflowing =
-        static_cast<long double>(FLT_MAX) + std::ldexp(1.0L, 103);
-    const long double magnitude = std::fabs(CheckedValue(value));
-    if (magnitude >= kFirstOverflowing)
-        throw ArithmeticError(ArithmeticError::Kind::Overflow);
-    if (magnitude > FLT_MAX)
-        return std::copysign(FLT_MAX, static_cast<float>(std::signbit(value) ? -1 : 1));
-    return static_cast<float>(value);
+    const long double firstOverflowing = static_cast<long double>(FLT_MAX) + std::ldexp(1.0L, 103);
+    if (std::isnan(value) || std::fabs(value) >= firstOverflowing)
+        ThrowNotFinite(std::isnan(value) ? value : HUGE_VALL);
+    return std::signbit(value) ? -FLT_MAX : FLT_MAX;
 }
+
+} // namespace detail
 
 double CheckedDivide(double numerator, double denominator)
 {

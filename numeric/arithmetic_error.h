@@ -6,6 +6,8 @@
 // travel on. The computation then decides what a failed step means.
 #pragma once
 
+#include <cfloat>
+#include <cmath>
 #include <stdexcept>
 
 namespace orv {
@@ -22,13 +24,41 @@ private:
     Kind m_kind;
 };
 
+namespace detail {
+[[noreturn]] void ThrowNotFinite(long double value);
+[[nodiscard]] float ToSingleBeyondRange(long double value);
+} // namespace detail
+
 // The value itself when it is finite; otherwise the failure it stands for.
-[[nodiscard]] double Checked(double value);
-[[nodiscard]] long double Checked(long double value);
+[[nodiscard]] inline double Checked(double value)
+{
+    if (!std::isfinite(value)) [[unlikely]]
+        detail::ThrowNotFinite(value);
+    return value;
+}
+
+[[nodiscard]] inline long double Checked(long double value)
+{
+    if (!std::isfinite(value)) [[unlikely]]
+        detail::ThrowNotFinite(value);
+    return value;
+}
 
 // Rounds to the nearest single-precision value; a value beyond the single
 // range (or a NaN) is an error rather than an infinity.
-[[nodiscard]] float ToSingle(long double value);
+[[nodiscard]] inline float ToSingle(double value)
+{
+    if (std::fabs(value) <= FLT_MAX) [[likely]]
+        return static_cast<float>(value);
+    return detail::ToSingleBeyondRange(value);
+}
+
+[[nodiscard]] inline float ToSingle(long double value)
+{
+    if (std::fabs(value) <= FLT_MAX) [[likely]]
+        return static_cast<float>(value);
+    return detail::ToSingleBeyondRange(value);
+}
 
 [[nodiscard]] double CheckedDivide(double numerator, double denominator);
 [[nodiscard]] double CheckedSqrt(double value);

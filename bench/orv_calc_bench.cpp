@@ -1,0 +1,69 @@
+// orv-calc recompute of the largest document as a whole process, from its
+// start to its exit, as a user running it from a script sees it.
+#include "clubs/club_file.h"
+
+#include <benchmark/benchmark.h>
+
+#include <filesystem>
+#include <spawn.h>
+#include <stdexcept>
+#include <sys/wait.h>
+
+extern char** environ;
+
+namespace {
+
+std::filesystem::path Document()
+{
+    return std::filesystem::temp_directory_path() / "orv-bench-recompute.orv";
+}
+
+void WriteLargestDocument()
+{
+    orv::ClubList list;
+    for (int i = 0; i < orv::kMaxClubs; ++i) {
+        list.AppendEmpty();
+        orv::ClubMeasurements club;
+        club.ClubNo = std::to_string(i + 1);
+        club.ClubName = "Driver head 00000000";
+        club.Mass = 195.25f + static_cast<float>(i % 17);
+        club.Volume = 460;
+        club.CMx = 10;
+        club.CMy = -20;
+        club.CMz = 5;
+        club.Ixx = 2.85f;
+        club.Iyy = 3.25f;
+        club.Izz = 4.5f;
+        club.Ixy = 3.35f;
+        club.Iyz = 4.275f;
+        club.Izx = 3.625f;
+        club.LieAngle = static_cast<float>(i % 70);
+        list.Store(i + 1, club, {});
+    }
+    orv::SaveDataFile(Document(), list);
+}
+
+int RunRecompute()
+{
+    const std::string input = Document().string();
+    const std::string output = (Document().parent_path() / "orv-bench-recomputed.orv").string();
+    const char* argv[] = {ORV_CALC_PATH, "recompute", input.c_str(), output.c_str(), nullptr};
+    pid_t pid = 0;
+    if (posix_spawn(&pid, ORV_CALC_PATH, nullptr, nullptr, const_cast<char**>(argv), environ) != 0)
+        throw std::runtime_error("cannot start orv-calc");
+    int status = 0;
+    waitpid(pid, &status, 0);
+    return status;
+}
+
+void BM_RecomputeLargestDocumentProcess(benchmark::State& state)
+{
+    WriteLargestDocument();
+    for (auto _ : state) {
+        if (RunRecompute() != 0)
+            state.SkipWithError("orv-calc failed");
+    }
+}
+BENCHMARK(BM_RecomputeLargestDocumentProcess)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+} // namespace
