@@ -31,6 +31,9 @@ press() { xdotool key --window "$1" "$2"; sleep 0.3; }
 click_at() { xdotool mousemove --window "$1" "$2" "$3" click 1; sleep 0.4; }
 
 cd "$(mktemp -d)"
+# The picture dialog starts in ./RaviDazov: put a head photo there.
+mkdir RaviDazov
+convert -size 320x240 radial-gradient:'#9fb4c7'-'#2b3036' -fill '#e0a830' -draw 'ellipse 160,120 90,50 0,360' RaviDazov/driver.jpg
 "$program" &
 pid=$!
 sleep 1.5
@@ -62,6 +65,15 @@ for value in 7 Driver 200 200 10 -20 5 0 2.85 3.25 4.5 3.35 4.275 3.625; do fill
 calc_x=$(( (315 + 1275 / 2) / 15 )); update_x=$(( (1710 + 1275 / 2) / 15 )); buttons_y=$(( (6525 + 465 / 2) / 15 ))
 click_at "$editor" "$calc_x" "$buttons_y"
 shot editor-calculated
+# Browse: the open dialog with the preview frame beside the list; the first
+# file is highlighted, then the dialog is cancelled.
+click_at "$editor" $(( (8235 + 735 / 2) / 15 )) $(( (6075 + 315 / 2) / 15 ))
+browse=$(xdotool search --onlyvisible --name "VOVE-ROZO ORV" | tail -1)
+xdotool windowfocus "$browse"; sleep 0.5
+xdotool mousemove --window "$browse" 150 72 click 1; sleep 0.5   # the first file of the list
+shot editor-browse
+xdotool key Escape; sleep 0.5
+xdotool windowfocus "$editor"; sleep 0.3
 click_at "$editor" "$update_x" "$buttons_y"
 shot main-after-update
 

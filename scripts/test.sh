@@ -7,10 +7,10 @@ root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 source "$root/scripts/install-deps.sh"
 
 build_dir="$root/build"
-options=(-DCMAKE_BUILD_TYPE=Release)
+options=(-DCMAKE_BUILD_TYPE=Release -DORV_BUILD_UI=ON -DORV_BUILD_BENCHMARKS=ON)
 if [[ "${1:-}" == "--sanitize" ]]; then
   build_dir="$root/build-asan"
-  options=(-DCMAKE_BUILD_TYPE=Debug -DORV_SANITIZE=ON -DORV_BUILD_BENCHMARKS=OFF)
+  options=(-DCMAKE_BUILD_TYPE=Debug -DORV_SANITIZE=ON -DORV_BUILD_UI=ON -DORV_BUILD_BENCHMARKS=OFF)
   export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1"
   export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 fi

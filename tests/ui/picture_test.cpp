@@ -294,3 +294,47 @@ TEST(PictureLoader, DescribesWhatItCannotLoad)
 
 } // namespace
 } // namespace orv::testing
+
+namespace orv::testing {
+namespace {
+
+class RecordingPreview : public ui::PreviewClient {
+public:
+    QWidget* PreviewFrame() override { return &frame; }
+    void FileHighlighted(const QString& path) override { highlighted << path; }
+    void RestorePicture() override {}
+    void PreviewRelease() override {}
+
+    QWidget frame;
+    QStringList highlighted;
+};
+
+TEST(QtFileDialog, HostsThePreviewFrameAndReportsTheHighlightedFile)
+{
+    TemporaryFolder folder;
+    const QString picture = QString::fromStdString((folder.path() / "head.bmp").string());
+    QImage(4, 4, QImage::Format_RGB32).save(picture, "BMP");
+    ui::FileDialogRequest request;
+    request.filter = "*.bmp|*.bmp";
+    request.initialFolder = QString::fromStdString(folder.path().string());
+    const auto dialog = ui::CreateFileDialog(nullptr, request);
+    RecordingPreview preview;
+    ui::HostPreview(*dialog, preview);
+    EXPECT_EQ(preview.frame.window(), dialog.get());
+    // Moving the list's current item is what the user's highlighting does;
+    // the list fills in the background.
+    auto* list = dialog->findChild<QListView*>(QStringLiteral("listView"));
+    ASSERT_NE(list, nullptr);
+    (void)QTest::qWaitFor([&] {
+        const QModelIndexList found = list->model()->match(
+            list->model()->index(0, 0, list->rootIndex()), Qt::DisplayRole, "head.bmp");
+        if (!found.isEmpty())
+            list->setCurrentIndex(found.front());
+        return !found.isEmpty();
+    }, 5000);
+    EXPECT_TRUE(preview.highlighted.contains(picture)) << preview.highlighted.join(", ").toStdString();
+    preview.frame.setParent(nullptr); // the frame outlives the dialog, as the holder's does
+}
+
+} // namespace
+} // namespace orv::testing

@@ -76,9 +76,12 @@ namespace orv::ui {
 void HostPreview(QFileDialog& dialog, PreviewClient& preview)
 {
     QWidget* frame = preview.PreviewFrame();
+    const QSize before = dialog.sizeHint();
     if (auto* grid = qobject_cast<QGridLayout*>(dialog.layout()))
         grid->addWidget(frame, 0, grid->columnCount(), grid->rowCount(), 1);
     frame->show();
+    // The frame widens the dialog instead of narrowing the file list.
+    dialog.resize(before.width() + frame->width(), std::max(before.height(), frame->height()));
     QObject::connect(&dialog, &QFileDialog::currentChanged, &dialog,
                      [&preview](const QString& path) { preview.FileHighlighted(path); });
 }
