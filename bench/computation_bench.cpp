@@ -1,29 +1,13 @@
 // One club's ellipsoid-of-inertia computation, with and without the four
 // report texts that only the editor shows.
 #include "inertia/ellipsoid_of_inertia.h"
+#include "tests/inertia/worked_example.h"
 
 #include <benchmark/benchmark.h>
 
 namespace {
 
-orv::ClubMeasurements Club()
-{
-    orv::ClubMeasurements club;
-    club.Mass = 200;
-    club.CMx = 10;
-    club.CMy = -20;
-    club.CMz = 5;
-    club.Ixx = 2.85f;
-    club.Iyy = 3.25f;
-    club.Izz = 4.5f;
-    club.Ixy = 3.35f;
-    club.Iyz = 4.275f;
-    club.Izx = 3.625f;
-    club.Volume = 200;
-    club.LieAngle = 60;
-    club.Azimuth = 180;
-    return club;
-}
+orv::ClubMeasurements Club() { return orv::testing::WorkedExample(200, 60); }
 
 void BM_ResultsOnly(benchmark::State& state)
 {

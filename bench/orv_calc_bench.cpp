@@ -1,6 +1,7 @@
 // orv-calc recompute of the largest document as a whole process, from its
 // start to its exit, as a user running it from a script sees it.
 #include "clubs/club_file.h"
+#include "tests/inertia/worked_example.h"
 
 #include <benchmark/benchmark.h>
 
@@ -23,21 +24,10 @@ void WriteLargestDocument()
     orv::ClubList list;
     for (int i = 0; i < orv::kMaxClubs; ++i) {
         list.AppendEmpty();
-        orv::ClubMeasurements club;
+        orv::ClubMeasurements club = orv::testing::WorkedExample(460, static_cast<float>(i % 70));
         club.ClubNo = std::to_string(i + 1);
         club.ClubName = "Driver head 00000000";
         club.Mass = 195.25f + static_cast<float>(i % 17);
-        club.Volume = 460;
-        club.CMx = 10;
-        club.CMy = -20;
-        club.CMz = 5;
-        club.Ixx = 2.85f;
-        club.Iyy = 3.25f;
-        club.Izz = 4.5f;
-        club.Ixy = 3.35f;
-        club.Iyz = 4.275f;
-        club.Izx = 3.625f;
-        club.LieAngle = static_cast<float>(i % 70);
         list.Store(i + 1, club, {});
     }
     orv::SaveDataFile(Document(), list);

@@ -52,6 +52,9 @@ struct ComputationState {
     double K = 0, a = 0, b = 0, cAxis = 0;
 };
 
+// The stages up to the results, in their order.
+void RunStages(ComputationState& state);
+
 void ComputeInertiaTensor(ComputationState& state);
 void ComputePrincipalAxes(ComputationState& state);
 void ComputeAxisEllipsoid(ComputationState& state, int axis);

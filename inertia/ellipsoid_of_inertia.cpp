@@ -4,6 +4,14 @@
 
 namespace orv {
 
+void inertia::RunStages(ComputationState& state)
+{
+    ComputeInertiaTensor(state);
+    ComputePrincipalAxes(state);
+    ComputeLieAxisMoment(state);
+    ComputeEquivalentVolume(state);
+}
+
 EllipsoidOfInertia ComputeEllipsoidOfInertia(const ClubMeasurements& club, ReportTexts texts)
 {
     inertia::ComputationState state(club);
