@@ -98,13 +98,17 @@ std::string SlotName(std::size_t slot)
 
 void AppendText(std::string& out, std::string_view text, std::size_t slot, const char* field)
 {
-    if (const std::optional<std::string> problem = WhyTextCannotBeStored(text)) {
+    // The count goes in front once the converted length is known.
+    const std::size_t countAt = out.size();
+    out.append(2, '\0');
+    if (!AppendAsWindows1252(out, text) || out.size() - countAt - 2 > kMaxTextBytes) {
         throw ClubFileError(ClubFileError::Kind::TextNotStorable,
-                            "Cannot save: " + SlotName(slot) + ", " + field + ", " + *problem + ".");
+                            "Cannot save: " + SlotName(slot) + ", " + field + ", "
+                                + *WhyTextCannotBeStored(text) + ".");
     }
-    const std::string bytes = *Utf8ToWindows1252(text);
-    AppendLittle(out, static_cast<std::uint32_t>(bytes.size()), 2);
-    out += bytes;
+    const std::size_t length = out.size() - countAt - 2;
+    out[countAt] = static_cast<char>(length & 0xFF);
+    out[countAt + 1] = static_cast<char>(length >> 8);
 }
 
 void AppendRecord(std::string& out, const ClubRecord& record, std::size_t slot)

@@ -99,21 +99,30 @@ std::string Windows1252ToUtf8(std::string_view bytes)
     return text;
 }
 
-std::optional<std::string> Utf8ToWindows1252(std::string_view utf8)
+bool AppendAsWindows1252(std::string& out, std::string_view utf8)
 {
-    if (IsAscii(utf8))
-        return std::string(utf8);
-    std::string bytes;
-    bytes.reserve(utf8.size());
+    if (IsAscii(utf8)) {
+        out += utf8;
+        return true;
+    }
     for (std::size_t pos = 0; pos < utf8.size();) {
         const std::optional<char32_t> c = NextCodePoint(utf8, pos);
         if (!c)
-            return std::nullopt;
+            return false;
         const std::optional<unsigned char> byte = ToByte(*c);
         if (!byte)
-            return std::nullopt;
-        bytes += static_cast<char>(*byte);
+            return false;
+        out += static_cast<char>(*byte);
     }
+    return true;
+}
+
+std::optional<std::string> Utf8ToWindows1252(std::string_view utf8)
+{
+    std::string bytes;
+    bytes.reserve(utf8.size());
+    if (!AppendAsWindows1252(bytes, utf8))
+        return std::nullopt;
     return bytes;
 }
 

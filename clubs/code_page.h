@@ -16,4 +16,8 @@ namespace orv {
 // valid UTF-8.
 [[nodiscard]] std::optional<std::string> Utf8ToWindows1252(std::string_view utf8);
 
+// Appends the text's Windows-1252 bytes to `out`; false, with `out` in an
+// unspecified state, when Utf8ToWindows1252 would give nothing.
+[[nodiscard]] bool AppendAsWindows1252(std::string& out, std::string_view utf8);
+
 } // namespace orv
