@@ -2,7 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <bit>
+#include <charconv>
 #include <cmath>
+#include <cstdint>
+#include <random>
 #include <limits>
 
 namespace orv {
@@ -119,6 +123,38 @@ INSTANTIATE_TEST_SUITE_P(Examples, FormatRoundedTest,
                                            RoundedTextCase{0.0, "0"},
                                            RoundedTextCase{-0.001, "0"},
                                            RoundedTextCase{3.479017, "3.48"}));
+
+} // namespace
+} // namespace orv
+
+namespace orv {
+namespace {
+
+// The decimal expansion of the exact binary value decides, as printf-style
+// conversion with ties to even does.
+double RoundedByText(double value, int decimals)
+{
+    char buffer[400];
+    const auto end = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed,
+                                   decimals).ptr;
+    double result = 0;
+    std::from_chars(buffer, end, result);
+    return result;
+}
+
+TEST(RoundHalfEven, AgreesWithTheExactDecimalExpansionForAnySingle)
+{
+    std::mt19937 random(2026);
+    for (int i = 0; i < 200000; ++i) {
+        const float single = std::bit_cast<float>(static_cast<std::uint32_t>(random()));
+        if (!std::isfinite(single))
+            continue;
+        for (int decimals : {2, 3}) {
+            const double expected = RoundedByText(single, decimals);
+            EXPECT_EQ(RoundHalfEven(single, decimals), expected) << single << " to " << decimals;
+        }
+    }
+}
 
 } // namespace
 } // namespace orv

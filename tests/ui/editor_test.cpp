@@ -4,6 +4,7 @@
 #include "ui/artwork/artwork.h"
 
 #include <QCloseEvent>
+#include <QTest>
 
 namespace orv::testing {
 namespace {
@@ -225,6 +226,17 @@ TEST_F(EditorTest, CloseBoxWritesNothingAndAsksNothing)
     EXPECT_FALSE(e.isVisible());
     EXPECT_TRUE(dialogs.messages.empty());
     EXPECT_EQ(data.ClubList.At(1).Measurements.ClubName, "A");
+}
+
+TEST_F(EditorTest, EscapeDoesNotDropTheTypedValues)
+{
+    AddClubs({"A"});
+    ui::frmEdit& e = Open();
+    e.txtClubName->setText("typed");
+    QTest::keyClick(e.txtClubName, Qt::Key_Escape);
+    QTest::keyClick(&e, Qt::Key_Return);
+    EXPECT_TRUE(e.isVisible());
+    EXPECT_EQ(e.txtClubName->text(), "typed");
 }
 
 TEST_F(EditorTest, UpdateEmptiesTheReservedTextsOfAClubFromAFile)

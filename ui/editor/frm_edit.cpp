@@ -12,6 +12,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QKeyEvent>
 
 namespace orv::ui {
 namespace {
@@ -250,6 +251,17 @@ void frmEdit::UpdateORV()
     Text2->setPlainText(ReportText(outcome.Report.Text2));
     Text3->setPlainText(ReportText(outcome.Report.Text3));
     Text4->setPlainText(ReportText(outcome.Report.Text4));
+}
+
+void frmEdit::keyPressEvent(QKeyEvent* event)
+{
+    // Escape would close the editor and drop the typed values unasked; the
+    // window has no Cancel button, so the key does nothing here.
+    if (event->key() == Qt::Key_Escape) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }
 
 void frmEdit::Command1_Click()

@@ -56,6 +56,9 @@ public:
     StretchedImage* Image1;
     QPushButton *Command1, *Command4, *Command2, *Command5, *Command6;
 
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
     struct NumberBox {
         QLineEdit* box;
