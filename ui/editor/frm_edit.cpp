@@ -321,10 +321,12 @@ void frmEdit::Command6_Click()
         ShowPicture(stored);
 }
 
-void frmEdit::ShowPicture(const QString& path)
+void frmEdit::ShowPicture(const QString& path) { ShowPicture(*Image1, path); }
+
+void frmEdit::ShowPicture(StretchedImage& image, const QString& path)
 {
     try {
-        Image1->SetPicture(LoadPicture(path));
+        image.SetPicture(LoadPicture(path));
     } catch (const PictureError& error) {
         ShowMessage(QString::fromStdString(error.what()));
     }
@@ -368,11 +370,7 @@ void frmEdit::FileHighlighted(const QString& path)
         preview.Image1->Clear();
         return;
     }
-    try {
-        preview.Image1->SetPicture(LoadPicture(path));
-    } catch (const PictureError& error) {
-        ShowMessage(QString::fromStdString(error.what()));
-    }
+    ShowPicture(*preview.Image1, path);
 }
 
 void frmEdit::RestorePicture()

@@ -69,6 +69,9 @@ private:
     void BuildControls();
     void Form_Load();
     void ShowPicture(const QString& path);
+    // Loads the picture into the image; a file that cannot be decoded shows
+    // the loader's description and the image keeps what it had.
+    void ShowPicture(StretchedImage& image, const QString& path);
     void ShowMessage(const QString& text);
     frmPreview& LoadPreview();
     void RefreshPreview();

@@ -13,6 +13,7 @@
 #include <QGuiApplication>
 #include <QLayout>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QScreen>
 #include <QShortcut>
 

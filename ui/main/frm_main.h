@@ -11,7 +11,6 @@
 #include "ui/main/spread_grid.h"
 
 #include <QMainWindow>
-#include <QPushButton>
 
 #include <functional>
 

@@ -40,8 +40,7 @@ QVariant GridModel::data(const QModelIndex& index, int role) const
 {
     if (!index.isValid())
         return {};
-    const CellValue& value =
-        m_cells[static_cast<std::size_t>(index.row()) * m_headers.size() + index.column()];
+    const CellValue& value = m_cells[CellOffset(index.row(), index.column())];
     // The tip shows a number a narrow column cuts short.
     if (role == Qt::DisplayRole || role == Qt::ToolTipRole)
         return FormatCell(value);
@@ -88,7 +87,7 @@ void GridModel::SetCell(int row, int column, CellValue value)
 {
     if (row < 0 || row >= m_rows || column < 0 || column >= m_headers.size())
         return;
-    m_cells[static_cast<std::size_t>(row) * m_headers.size() + column] = std::move(value);
+    m_cells[CellOffset(row, column)] = std::move(value);
     ScheduleRefresh();
 }
 
@@ -96,7 +95,12 @@ QString GridModel::CellText(int row, int column) const
 {
     if (row < 0 || row >= m_rows || column < 0 || column >= m_headers.size())
         return {};
-    return FormatCell(m_cells[static_cast<std::size_t>(row) * m_headers.size() + column]);
+    return FormatCell(m_cells[CellOffset(row, column)]);
+}
+
+std::size_t GridModel::CellOffset(int row, int column) const
+{
+    return static_cast<std::size_t>(row) * m_headers.size() + column;
 }
 
 void GridModel::ScheduleRefresh()

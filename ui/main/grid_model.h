@@ -36,6 +36,7 @@ public:
     [[nodiscard]] QString CellText(int row, int column) const;
 
 private:
+    [[nodiscard]] std::size_t CellOffset(int row, int column) const;
     void ScheduleRefresh();
 
     QStringList m_headers;

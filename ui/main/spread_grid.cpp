@@ -4,7 +4,6 @@
 #include <QItemSelectionModel>
 #include <QStyle>
 
-
 namespace orv::ui {
 namespace {
 

@@ -40,7 +40,6 @@ public:
     void SelectBlock(int firstColumn, int firstRow, int lastColumn, int lastRow);
 
     [[nodiscard]] QString CellText(int row, int column) const;
-    [[nodiscard]] GridModel& Model() { return *m_model; }
 
 signals:
     // The user clicked the cell at (column, row), grid numbering.
