@@ -32,10 +32,6 @@ public:
 
     [[nodiscard]] int Ticks() const { return m_ticks; }
 
-    QFrame* Frame1;
-    QLabel *lblProductName, *Label1, *Label2, *Label3, *lblWarning, *Picture1, *Picture2;
-    QTimer* Timer1;
-
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -46,6 +42,9 @@ private:
     void Form_Load();
     void Form_Unload();
 
+    QFrame* Frame1;
+    QLabel *lblProductName, *Label1, *Label2, *Label3, *lblWarning, *Picture1, *Picture2;
+    QTimer* Timer1;
     frmMain& m_main;
     DesktopServices& m_desktop;
     std::int16_t m_ticks = 0;

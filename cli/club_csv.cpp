@@ -15,26 +15,6 @@
 namespace orv::cli {
 namespace {
 
-using MeasuredReal = float ClubMeasurements::*;
-using ResultReal = float ClubResults::*;
-
-const std::pair<const char*, MeasuredReal> kMeasuredReals[] = {
-    {"Mass", &ClubMeasurements::Mass},         {"Volume", &ClubMeasurements::Volume},
-    {"CMx", &ClubMeasurements::CMx},           {"CMy", &ClubMeasurements::CMy},
-    {"CMz", &ClubMeasurements::CMz},           {"Ixx", &ClubMeasurements::Ixx},
-    {"Iyy", &ClubMeasurements::Iyy},           {"Izz", &ClubMeasurements::Izz},
-    {"Ixy", &ClubMeasurements::Ixy},           {"Iyz", &ClubMeasurements::Iyz},
-    {"Izx", &ClubMeasurements::Izx},           {"LieAngle", &ClubMeasurements::LieAngle}};
-
-const std::pair<const char*, ResultReal> kResultReals[] = {
-    {"EigenX", &ClubResults::EigenX}, {"EigenY", &ClubResults::EigenY},
-    {"EigenZ", &ClubResults::EigenZ}, {"ThsX", &ClubResults::ThsX},
-    {"ThsY", &ClubResults::ThsY},     {"ThsZ", &ClubResults::ThsZ},
-    {"PhsX", &ClubResults::PhsX},     {"PhsY", &ClubResults::PhsY},
-    {"PhsZ", &ClubResults::PhsZ},     {"IxxC", &ClubResults::IxxC},
-    {"IyyC", &ClubResults::IyyC},     {"IzzC", &ClubResults::IzzC},
-    {"IzcPrime", &ClubResults::IzcPrime}, {"EllipsoidVolume", &ClubResults::EllipsoidVolume}};
-
 std::string ShortestText(float value)
 {
     char buffer[64];
@@ -93,12 +73,12 @@ std::string ReadText(const std::string& field, int line, std::string_view column
 std::string ExportClubsCsv(const ClubList& list)
 {
     std::vector<std::string> header = {"ClubNo", "ClubName"};
-    for (const auto& [name, field] : kMeasuredReals)
-        header.emplace_back(name);
+    for (const MeasuredReal& field : kEnteredReals)
+        header.emplace_back(field.name);
     header.emplace_back("Azimuth");
     header.emplace_back("PictureName");
-    for (const auto& [name, field] : kResultReals)
-        header.emplace_back(name);
+    for (const ResultReal& field : kResultReals)
+        header.emplace_back(field.name);
 
     std::string out;
     AppendRow(out, header);
@@ -106,12 +86,12 @@ std::string ExportClubsCsv(const ClubList& list)
         const ClubRecord& club = list.At(k);
         const ClubMeasurements& m = club.Measurements;
         std::vector<std::string> row = {m.ClubNo, m.ClubName};
-        for (const auto& [name, field] : kMeasuredReals)
-            row.push_back(ShortestText(m.*field));
+        for (const MeasuredReal& field : kEnteredReals)
+            row.push_back(ShortestText(m.*field.member));
         row.push_back(ShortestText(m.Azimuth));
         row.push_back(m.PictureName);
-        for (const auto& [name, field] : kResultReals)
-            row.push_back(ShortestText(club.Results.*field));
+        for (const ResultReal& field : kResultReals)
+            row.push_back(ShortestText(club.Results.*field.member));
         AppendRow(out, row);
     }
     return out;
@@ -138,8 +118,8 @@ std::vector<ClubMeasurements> ImportClubsCsv(std::string_view csv)
     std::vector<std::pair<const char*, std::size_t>> needed;
     for (const char* name : {"ClubNo", "ClubName"})
         needed.emplace_back(name, 0);
-    for (const auto& [name, field] : kMeasuredReals)
-        needed.emplace_back(name, 0);
+    for (const MeasuredReal& field : kEnteredReals)
+        needed.emplace_back(field.name, 0);
     for (auto& [name, index] : needed) {
         const std::optional<std::size_t> found = column(name);
         if (!found)
@@ -164,8 +144,8 @@ std::vector<ClubMeasurements> ImportClubsCsv(std::string_view csv)
         ClubMeasurements club;
         club.ClubNo = ReadText(field("ClubNo", needed[0].second), record.line, "ClubNo");
         club.ClubName = ReadText(field("ClubName", needed[1].second), record.line, "ClubName");
-        for (std::size_t i = 0; i < std::size(kMeasuredReals); ++i) {
-            const auto& [name, member] = kMeasuredReals[i];
+        for (std::size_t i = 0; i < kEnteredReals.size(); ++i) {
+            const auto& [name, member] = kEnteredReals[i];
             club.*member = ReadNumber(field(name, needed[i + 2].second), record.line, name);
         }
         if (pictureColumn && *pictureColumn < record.fields.size())

@@ -8,5 +8,5 @@
 int main(int argc, char** argv)
 {
     const std::vector<std::string> arguments(argv + 1, argv + argc);
-    return orv::cli::RunOrvCalc(arguments, std::cout, std::cerr);
+    return static_cast<int>(orv::cli::RunOrvCalc(arguments, std::cout, std::cerr));
 }

@@ -108,15 +108,15 @@ void Import(std::span<const std::string> args)
 
 } // namespace
 
-int RunOrvCalc(std::span<const std::string> arguments, std::ostream& out, std::ostream& err)
+ExitStatus RunOrvCalc(std::span<const std::string> arguments, std::ostream& out, std::ostream& err)
 {
     if (arguments.size() == 1 && arguments[0] == "--help") {
         out << kUsage;
-        return kSuccess;
+        return ExitStatus::Success;
     }
     if (arguments.size() == 1 && arguments[0] == "--version") {
         out << "orv-calc 2.0\n";
-        return kSuccess;
+        return ExitStatus::Success;
     }
     const std::string command = arguments.empty() ? std::string() : arguments[0];
     const std::span<const std::string> rest = arguments.empty() ? arguments : arguments.subspan(1);
@@ -124,7 +124,7 @@ int RunOrvCalc(std::span<const std::string> arguments, std::ostream& out, std::o
                       || ((command == "recompute" || command == "import") && rest.size() == 2);
     if (!fits) {
         err << kUsage;
-        return kWrongUsage;
+        return ExitStatus::WrongUsage;
     }
     try {
         if (command == "export")
@@ -135,9 +135,9 @@ int RunOrvCalc(std::span<const std::string> arguments, std::ostream& out, std::o
             Import(rest);
     } catch (const CommandFailure& failure) {
         err << "orv-calc: " << failure.what() << '\n';
-        return kBadData;
+        return ExitStatus::BadData;
     }
-    return kSuccess;
+    return ExitStatus::Success;
 }
 
 } // namespace orv::cli

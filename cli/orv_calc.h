@@ -9,10 +9,11 @@
 
 namespace orv::cli {
 
-enum ExitStatus { kSuccess = 0, kBadData = 1, kWrongUsage = 2 };
+// The process exit status of each outcome.
+enum class ExitStatus { Success = 0, BadData = 1, WrongUsage = 2 };
 
 // Runs one command; `arguments` excludes the program name.
-[[nodiscard]] int RunOrvCalc(std::span<const std::string> arguments, std::ostream& out,
-                             std::ostream& err);
+[[nodiscard]] ExitStatus RunOrvCalc(std::span<const std::string> arguments, std::ostream& out,
+                                    std::ostream& err);
 
 } // namespace orv::cli

@@ -69,17 +69,14 @@ ClubRecord ReadRecord(RecordReader& in)
     ClubMeasurements& m = record.Measurements;
     m.ClubNo = in.Text();
     m.ClubName = in.Text();
-    for (float* field : {&m.Mass, &m.CMx, &m.CMy, &m.CMz, &m.Volume, &m.Ixx, &m.Iyy, &m.Izz,
-                         &m.Ixy, &m.Iyz, &m.Izx, &m.LieAngle, &m.Azimuth})
-        *field = in.Real();
+    for (const MeasuredReal& field : kMeasuredRealsInFileOrder)
+        m.*field.member = in.Real();
     m.PictureName = in.Text();
     m.Reserved1 = in.Text();
     m.Reserved2 = in.Text();
     ClubResults& r = record.Results;
-    for (float* field : {&r.EigenX, &r.EigenY, &r.EigenZ, &r.ThsX, &r.ThsY, &r.ThsZ, &r.PhsX,
-                         &r.PhsY, &r.PhsZ, &r.IxxC, &r.IyyC, &r.IzzC, &r.IzcPrime,
-                         &r.EllipsoidVolume})
-        *field = in.Real();
+    for (const ResultReal& field : kResultReals)
+        r.*field.member = in.Real();
     return record;
 }
 
@@ -116,16 +113,14 @@ void AppendRecord(std::string& out, const ClubRecord& record, std::size_t slot)
     const ClubMeasurements& m = record.Measurements;
     AppendText(out, m.ClubNo, slot, "Head No.");
     AppendText(out, m.ClubName, slot, "Head Name");
-    for (float value : {m.Mass, m.CMx, m.CMy, m.CMz, m.Volume, m.Ixx, m.Iyy, m.Izz, m.Ixy, m.Iyz,
-                        m.Izx, m.LieAngle, m.Azimuth})
-        AppendReal(out, value);
+    for (const MeasuredReal& field : kMeasuredRealsInFileOrder)
+        AppendReal(out, m.*field.member);
     AppendText(out, m.PictureName, slot, "picture path");
     AppendText(out, m.Reserved1, slot, "Reserved1");
     AppendText(out, m.Reserved2, slot, "Reserved2");
     const ClubResults& r = record.Results;
-    for (float value : {r.EigenX, r.EigenY, r.EigenZ, r.ThsX, r.ThsY, r.ThsZ, r.PhsX, r.PhsY,
-                        r.PhsZ, r.IxxC, r.IyyC, r.IzzC, r.IzcPrime, r.EllipsoidVolume})
-        AppendReal(out, value);
+    for (const ResultReal& field : kResultReals)
+        AppendReal(out, r.*field.member);
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 // converts at its border. Reals are single precision, as entered and stored.
 #pragma once
 
+#include <array>
 #include <string>
 
 namespace orv {
@@ -59,5 +60,70 @@ struct ClubRecord {
 
     friend bool operator==(const ClubRecord&, const ClubRecord&) = default;
 };
+
+// The reals of a record as tables, so that every reader, writer and display
+// of a club walks the same list instead of spelling the fields out again.
+// `name` is the field's name in CSV headers.
+struct MeasuredReal {
+    const char* name;
+    float ClubMeasurements::*member;
+};
+
+struct ResultReal {
+    const char* name;
+    float ClubResults::*member;
+};
+
+// The thirteen measured reals in the order the club data file keeps them.
+inline constexpr std::array<MeasuredReal, 13> kMeasuredRealsInFileOrder = {{
+    {"Mass", &ClubMeasurements::Mass},
+    {"CMx", &ClubMeasurements::CMx},
+    {"CMy", &ClubMeasurements::CMy},
+    {"CMz", &ClubMeasurements::CMz},
+    {"Volume", &ClubMeasurements::Volume},
+    {"Ixx", &ClubMeasurements::Ixx},
+    {"Iyy", &ClubMeasurements::Iyy},
+    {"Izz", &ClubMeasurements::Izz},
+    {"Ixy", &ClubMeasurements::Ixy},
+    {"Iyz", &ClubMeasurements::Iyz},
+    {"Izx", &ClubMeasurements::Izx},
+    {"LieAngle", &ClubMeasurements::LieAngle},
+    {"Azimuth", &ClubMeasurements::Azimuth},
+}};
+
+// The twelve reals a user enters, in the order the measurements grid shows
+// them and the editor reads them: Volume beside Mass, no Azimuth.
+inline constexpr std::array<MeasuredReal, 12> kEnteredReals = {{
+    {"Mass", &ClubMeasurements::Mass},
+    {"Volume", &ClubMeasurements::Volume},
+    {"CMx", &ClubMeasurements::CMx},
+    {"CMy", &ClubMeasurements::CMy},
+    {"CMz", &ClubMeasurements::CMz},
+    {"Ixx", &ClubMeasurements::Ixx},
+    {"Iyy", &ClubMeasurements::Iyy},
+    {"Izz", &ClubMeasurements::Izz},
+    {"Ixy", &ClubMeasurements::Ixy},
+    {"Iyz", &ClubMeasurements::Iyz},
+    {"Izx", &ClubMeasurements::Izx},
+    {"LieAngle", &ClubMeasurements::LieAngle},
+}};
+
+// The fourteen results, in the order of the file, the results grid and CSV.
+inline constexpr std::array<ResultReal, 14> kResultReals = {{
+    {"EigenX", &ClubResults::EigenX},
+    {"EigenY", &ClubResults::EigenY},
+    {"EigenZ", &ClubResults::EigenZ},
+    {"ThsX", &ClubResults::ThsX},
+    {"ThsY", &ClubResults::ThsY},
+    {"ThsZ", &ClubResults::ThsZ},
+    {"PhsX", &ClubResults::PhsX},
+    {"PhsY", &ClubResults::PhsY},
+    {"PhsZ", &ClubResults::PhsZ},
+    {"IxxC", &ClubResults::IxxC},
+    {"IyyC", &ClubResults::IyyC},
+    {"IzzC", &ClubResults::IzzC},
+    {"IzcPrime", &ClubResults::IzcPrime},
+    {"EllipsoidVolume", &ClubResults::EllipsoidVolume},
+}};
 
 } // namespace orv

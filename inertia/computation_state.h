@@ -1,5 +1,5 @@
 // The scratch values of one computation and the rule every step runs under.
-// Only the stages of the ellipsoid-of-inertia computation include this.
+// The stages share it; tests read its intermediate values through it.
 #pragma once
 
 #include "clubs/club_record.h"

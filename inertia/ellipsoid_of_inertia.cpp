@@ -15,10 +15,7 @@ void inertia::RunStages(ComputationState& state)
 EllipsoidOfInertia ComputeEllipsoidOfInertia(const ClubMeasurements& club, ReportTexts texts)
 {
     inertia::ComputationState state(club);
-    inertia::ComputeInertiaTensor(state);
-    inertia::ComputePrincipalAxes(state);
-    inertia::ComputeLieAxisMoment(state);
-    inertia::ComputeEquivalentVolume(state);
+    inertia::RunStages(state);
 
     EllipsoidOfInertia outcome;
     inertia::StoreResults(state, outcome.Results,

@@ -3,7 +3,7 @@
 #include "cli/club_csv.h"
 #include "clubs/club_file.h"
 #include "inertia/ellipsoid_of_inertia.h"
-#include "tests/clubs/temporary_folder.h"
+#include "tests/support/test_files.h"
 #include "tests/inertia/worked_example.h"
 
 #include <gtest/gtest.h>
@@ -15,13 +15,8 @@
 namespace orv::cli {
 namespace {
 
+using orv::testing::ReadWholeFile;
 using orv::testing::TemporaryFolder;
-
-std::string ReadFile(const std::filesystem::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
-}
 
 void WriteFile(const std::filesystem::path& path, std::string_view text)
 {
@@ -37,7 +32,7 @@ struct Outcome {
 Outcome OrvCalc(std::vector<std::string> arguments)
 {
     std::ostringstream out, err;
-    const int status = RunOrvCalc(arguments, out, err);
+    const int status = static_cast<int>(RunOrvCalc(arguments, out, err));
     return {status, out.str(), err.str()};
 }
 
@@ -79,10 +74,10 @@ TEST_F(OrvCalcTest, ExportMatchesTheFixture)
     SaveDataFile(Path("small.orv"), SmallDocument());
     const Outcome run = OrvCalc({"export", Path("small.orv")});
     EXPECT_EQ(run.status, 0) << run.err;
-    EXPECT_EQ(run.out, ReadFile(std::filesystem::path(ORV_CLI_FIXTURES) / "small_document.csv"));
+    EXPECT_EQ(run.out, ReadWholeFile(std::filesystem::path(ORV_CLI_FIXTURES) / "small_document.csv"));
 
     EXPECT_EQ(OrvCalc({"export", Path("small.orv"), Path("small.csv")}).status, 0);
-    EXPECT_EQ(ReadFile(Path("small.csv")), run.out);
+    EXPECT_EQ(ReadWholeFile(Path("small.csv")), run.out);
 }
 
 TEST_F(OrvCalcTest, ExportImportExportIsLossless)
@@ -97,8 +92,8 @@ TEST_F(OrvCalcTest, ExportImportExportIsLossless)
     ASSERT_EQ(OrvCalc({"export", Path("a.orv"), Path("a.csv")}).status, 0);
     const Outcome imported = OrvCalc({"import", Path("a.csv"), Path("b.orv")});
     ASSERT_EQ(imported.status, 0) << imported.err;
-    EXPECT_EQ(OrvCalc({"export", Path("b.orv")}).out, ReadFile(Path("a.csv")));
-    EXPECT_EQ(ReadFile(Path("b.orv")), ReadFile(Path("a.orv")));
+    EXPECT_EQ(OrvCalc({"export", Path("b.orv")}).out, ReadWholeFile(Path("a.csv")));
+    EXPECT_EQ(ReadWholeFile(Path("b.orv")), ReadWholeFile(Path("a.orv")));
 }
 
 TEST_F(OrvCalcTest, RecomputeGivesTheWorkedExampleFigures)
@@ -148,7 +143,7 @@ TEST_P(BadImportTest, SaysWhereAndWritesNothing)
     const Outcome run = OrvCalc({"import", Path("in.csv"), Path("out.orv")});
     EXPECT_EQ(run.status, 1);
     EXPECT_NE(run.err.find(GetParam().message), std::string::npos) << run.err;
-    EXPECT_EQ(ReadFile(Path("out.orv")), "previous");
+    EXPECT_EQ(ReadWholeFile(Path("out.orv")), "previous");
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -183,7 +178,7 @@ TEST_F(OrvCalcTest, ImportFindsColumnsByNameInAnyOrder)
     EXPECT_EQ(read[1].Measurements.Azimuth, 180.0f);
     EXPECT_EQ(read[1].Results.IzzC, 3.5f);
     EXPECT_EQ(OrvCalc({"import", Path("in.csv"), Path("out.orv")}).status, 0);
-    EXPECT_EQ(ImportClubsCsv(ReadFile(Path("in.csv"))).size(), 1u);
+    EXPECT_EQ(ImportClubsCsv(ReadWholeFile(Path("in.csv"))).size(), 1u);
     EXPECT_EQ(ImportClubsCsv(ManyRows(kMaxClubs)).size(), static_cast<std::size_t>(kMaxClubs));
 }
 

@@ -1,7 +1,7 @@
 #include "clubs/club_file.h"
 
 #include "clubs/code_page.h"
-#include "tests/clubs/temporary_folder.h"
+#include "tests/support/test_files.h"
 
 #include <gtest/gtest.h>
 
@@ -16,13 +16,8 @@
 namespace orv {
 namespace {
 
+using testing::ReadWholeFile;
 using testing::TemporaryFolder;
-
-std::string ReadBytes(const std::filesystem::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
-}
 
 void WriteBytes(const std::filesystem::path& path, std::string_view bytes)
 {
@@ -84,7 +79,7 @@ TEST(ClubFile, SaveReplacesALongerFileWhole)
     const auto path = folder.path() / "clubs.orv";
     SaveDataFile(path, ListWith({DriverSeven(), DriverSeven(), DriverSeven(), {}, {}}));
     SaveDataFile(path, ListWith({{}, {}}));
-    EXPECT_EQ(ReadBytes(path), std::string(354, '\0'));
+    EXPECT_EQ(ReadWholeFile(path), std::string(354, '\0'));
     EXPECT_EQ(ReadDataFile(path).size(), 3u);
 }
 
@@ -191,7 +186,7 @@ TEST(ClubFile, TextsTheFileCannotHoldAreRefusedNamingRowAndField)
     TemporaryFolder folder;
     const auto path = folder.path() / "kept.orv";
     SaveDataFile(path, ListWith({DriverSeven()}));
-    const std::string before = ReadBytes(path);
+    const std::string before = ReadWholeFile(path);
 
     ClubRecord tooLong;
     tooLong.Measurements.ClubName = std::string(65536, 'a');
@@ -212,7 +207,7 @@ TEST(ClubFile, TextsTheFileCannotHoldAreRefusedNamingRowAndField)
             EXPECT_NE(std::string(error.what()).find(c.row), std::string::npos) << error.what();
             EXPECT_NE(std::string(error.what()).find(c.field), std::string::npos) << error.what();
         }
-        EXPECT_EQ(ReadBytes(path), before);
+        EXPECT_EQ(ReadWholeFile(path), before);
     }
     ClubRecord longest;
     longest.Measurements.ClubName = std::string(65535, 'a');
@@ -290,7 +285,7 @@ TEST(ClubFile, RandomListsRoundTripBitForBit)
         ClubList list;
         list.ReplaceAll(slots);
         SaveDataFile(path, list);
-        const std::string bytes = ReadBytes(path);
+        const std::string bytes = ReadWholeFile(path);
         const std::vector<ClubRecord> read = ReadDataFile(path);
         ASSERT_EQ(read.size(), slots.size());
         for (std::size_t i = 0; i < slots.size(); ++i) {
@@ -336,7 +331,7 @@ TEST(ClubFile, SaveIntoAFolderThatCannotBeWrittenReportsAndChangesNothing)
             EXPECT_NE(std::string(error.what()).find(path.string()), std::string::npos);
         }
     }
-    EXPECT_EQ(ReadBytes(blocker), "x");
+    EXPECT_EQ(ReadWholeFile(blocker), "x");
 }
 
 TEST(ClubFile, SaveThatFailsPartWayLeavesTheOldFileAsItWas)
@@ -344,7 +339,7 @@ TEST(ClubFile, SaveThatFailsPartWayLeavesTheOldFileAsItWas)
     TemporaryFolder folder;
     const auto path = folder.path() / "precious.orv";
     SaveDataFile(path, ListWith({DriverSeven()}));
-    const std::string before = ReadBytes(path);
+    const std::string before = ReadWholeFile(path);
 
     ClubRecord big;
     big.Measurements.ClubName = std::string(60000, 'b');
@@ -368,7 +363,7 @@ TEST(ClubFile, SaveThatFailsPartWayLeavesTheOldFileAsItWas)
     std::signal(SIGXFSZ, previousHandler);
 
     EXPECT_NE(message.find("File too large"), std::string::npos) << message;
-    EXPECT_EQ(ReadBytes(path), before);
+    EXPECT_EQ(ReadWholeFile(path), before);
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 1);
 }
 

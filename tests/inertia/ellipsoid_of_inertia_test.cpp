@@ -14,10 +14,7 @@ using testing::WorkedExample;
 inertia::ComputationState RunStages(const ClubMeasurements& club)
 {
     inertia::ComputationState state(club);
-    inertia::ComputeInertiaTensor(state);
-    inertia::ComputePrincipalAxes(state);
-    inertia::ComputeLieAxisMoment(state);
-    inertia::ComputeEquivalentVolume(state);
+    inertia::RunStages(state);
     return state;
 }
 

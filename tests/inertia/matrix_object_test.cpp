@@ -103,6 +103,50 @@ TEST(MatrixObject, RowTransposeMultiplySum)
     EXPECT_THROW((void)a.Row(2), MatrixError);
 }
 
+// Above 3 x 3 the elements move out of the object; every operation must
+// still see them, and a copy must own its own.
+TEST(MatrixObject, LargerMatricesKeepTheirElements)
+{
+    MatrixObject a = Make(4, 4, {4, 1, 0, 0, 1, 3, 0, 0, 0, 0, 2, 0.5, 0, 0, 0.5, 1});
+    const MatrixObject copy = a;
+    a.SetItem(3, 3, 9);
+    EXPECT_EQ(copy.Item(3, 3), 1);
+    EXPECT_EQ(a.Item(3, 3), 9);
+
+    const MatrixObject wide = Make(2, 5, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10});
+    const MatrixObject tall = wide.Transpose();
+    EXPECT_EQ(tall.RowCount(), 5);
+    EXPECT_EQ(tall.Item(4, 1), 10);
+    const MatrixObject square = tall.Multiply(wide); // 5 x 5
+    EXPECT_EQ(square.Item(4, 4), 25 + 100);
+    EXPECT_EQ(square.Item(0, 4), 5 + 60);
+    EXPECT_EQ(square.Sum(0), (1 + 2 + 3 + 4 + 5) * (1 + 2 + 3 + 4 + 5) + (6 + 7 + 8 + 9 + 10) * (6 + 7 + 8 + 9 + 10));
+
+    MatrixObject values, second, vectors, fourth;
+    copy.Eigen(values, second, vectors, fourth);
+    ASSERT_EQ(values.RowCount(), 4);
+    ASSERT_EQ(vectors.ColCount(), 4);
+    for (int k = 0; k < 4; ++k) {
+        for (int i = 0; i < 4; ++i) {
+            double te = 0;
+            for (int j = 0; j < 4; ++j)
+                te += copy.Item(i, j) * vectors.Item(j, k);
+            EXPECT_NEAR(te, values.Item(k, 0) * vectors.Item(i, k), 1e-12);
+        }
+    }
+    EXPECT_LT(values.Item(0, 0), values.Item(3, 0));
+
+    const std::array<int, 4> rotation{1, 2, 3, 0};
+    a.PermuteRows(rotation);
+    EXPECT_EQ(a.Item(2, 3), 9);
+    EXPECT_EQ(a.Item(3, 0), 4);
+
+    a.Resize(2, 2);
+    EXPECT_EQ(a.Item(1, 1), 0.0);
+    a.Resize(4, 4);
+    EXPECT_EQ(a.Item(3, 3), 0.0);
+}
+
 TEST(MatrixObject, ToTextAlignsColumnsWithThreeDecimals)
 {
     EXPECT_EQ(Make(2, 2, {1.23456, -10.5, -0.0001, 2}).ToText(3, ""),

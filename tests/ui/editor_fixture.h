@@ -25,24 +25,24 @@ protected:
     // [[2, -0.1, 0.05], [-0.1, 3, 0.2], [0.05, 0.2, 3.5]].
     void TypeWorkedExample(ui::frmEdit& e, const QString& volume = QStringLiteral("200"))
     {
-        Type(e.txtMass, "200");
-        Type(e.txtVolume, volume);
-        Type(e.txtCMx, "10");
-        Type(e.txtCMy, "-20");
-        Type(e.txtCMz, "5");
-        Type(e.txtTheta, "0");
-        Type(e.txtIxx, "2.85");
-        Type(e.txtIyy, "3.25");
-        Type(e.txtIzz, "4.5");
-        Type(e.txtIxy, "3.35");
-        Type(e.txtIyz, "4.275");
-        Type(e.txtIzx, "3.625");
+        Type(Control<QLineEdit>(e, "txtMass"), "200");
+        Type(Control<QLineEdit>(e, "txtVolume"), volume);
+        Type(Control<QLineEdit>(e, "txtCMx"), "10");
+        Type(Control<QLineEdit>(e, "txtCMy"), "-20");
+        Type(Control<QLineEdit>(e, "txtCMz"), "5");
+        Type(Control<QLineEdit>(e, "txtTheta"), "0");
+        Type(Control<QLineEdit>(e, "txtIxx"), "2.85");
+        Type(Control<QLineEdit>(e, "txtIyy"), "3.25");
+        Type(Control<QLineEdit>(e, "txtIzz"), "4.5");
+        Type(Control<QLineEdit>(e, "txtIxy"), "3.35");
+        Type(Control<QLineEdit>(e, "txtIyz"), "4.275");
+        Type(Control<QLineEdit>(e, "txtIzx"), "3.625");
     }
 
     [[nodiscard]] std::vector<QLineEdit*> NumberBoxes(const ui::frmEdit& e) const
     {
-        return {e.txtMass, e.txtVolume, e.txtCMx, e.txtCMy, e.txtCMz, e.txtTheta,
-                e.txtIxx,  e.txtIyy,    e.txtIzz, e.txtIxy, e.txtIyz, e.txtIzx};
+        return {Control<QLineEdit>(e, "txtMass"), Control<QLineEdit>(e, "txtVolume"), Control<QLineEdit>(e, "txtCMx"), Control<QLineEdit>(e, "txtCMy"), Control<QLineEdit>(e, "txtCMz"), Control<QLineEdit>(e, "txtTheta"),
+                Control<QLineEdit>(e, "txtIxx"),  Control<QLineEdit>(e, "txtIyy"),    Control<QLineEdit>(e, "txtIzz"), Control<QLineEdit>(e, "txtIxy"), Control<QLineEdit>(e, "txtIyz"), Control<QLineEdit>(e, "txtIzx")};
     }
 
     std::unique_ptr<ui::frmEdit> editor;

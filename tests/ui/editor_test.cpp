@@ -23,19 +23,19 @@ TEST_F(EditorTest, ShowsTheActiveClubInTheGeneralNumberFormat)
     data.ClubList.Store(1, club, {});
     ui::frmEdit& e = Open();
     EXPECT_EQ(e.windowTitle(), "VOVE-ROZO ORV");
-    EXPECT_EQ(e.txtClubNo->text(), "12");
-    EXPECT_EQ(e.txtClubName->text(), "Fairway");
-    EXPECT_EQ(e.txtMass->text(), "239.88");
-    EXPECT_EQ(e.txtVolume->text(), "250");
-    EXPECT_EQ(e.txtCMx->text(), "35.15");
-    EXPECT_EQ(e.txtCMy->text(), "0");
-    EXPECT_EQ(e.txtCMz->text(), "66.33");
+    EXPECT_EQ(Control<QLineEdit>(e, "txtClubNo")->text(), "12");
+    EXPECT_EQ(Control<QLineEdit>(e, "txtClubName")->text(), "Fairway");
+    EXPECT_EQ(Control<QLineEdit>(e, "txtMass")->text(), "239.88");
+    EXPECT_EQ(Control<QLineEdit>(e, "txtVolume")->text(), "250");
+    EXPECT_EQ(Control<QLineEdit>(e, "txtCMx")->text(), "35.15");
+    EXPECT_EQ(Control<QLineEdit>(e, "txtCMy")->text(), "0");
+    EXPECT_EQ(Control<QLineEdit>(e, "txtCMz")->text(), "66.33");
     // The load reads the boxes straight back, with the azimuth always 180.
     EXPECT_EQ(data.CurrentClub.Mass, 239.88f);
     EXPECT_EQ(data.CurrentClub.Azimuth, 180.0f);
-    EXPECT_TRUE(e.Text1->toPlainText().isEmpty());
-    EXPECT_EQ(e.Label16->text(), "X\nY\nZ");
-    EXPECT_TRUE(e.Label12->text().startsWith("Inertia Matrix\n\n| XX  XY  ZX |"));
+    EXPECT_TRUE(Control<QPlainTextEdit>(e, "Text1")->toPlainText().isEmpty());
+    EXPECT_EQ(Control<QLabel>(e, "Label16")->text(), "X\nY\nZ");
+    EXPECT_TRUE(Control<QLabel>(e, "Label12")->text().startsWith("Inertia Matrix\n\n| XX  XY  ZX |"));
 }
 
 TEST_F(EditorTest, AnAddedClubShowsZerosAndThePlaceholder)
@@ -44,11 +44,11 @@ TEST_F(EditorTest, AnAddedClubShowsZerosAndThePlaceholder)
     ui::frmEdit& e = Open();
     for (QLineEdit* box : NumberBoxes(e))
         EXPECT_EQ(box->text(), "0") << box->objectName().toStdString();
-    EXPECT_TRUE(e.txtClubNo->text().isEmpty());
-    EXPECT_TRUE(e.txtClubName->text().isEmpty());
-    EXPECT_TRUE(e.txtPictureName->text().isEmpty());
-    EXPECT_EQ(e.Image1->Picture(), ui::EditorPlaceholder());
-    EXPECT_EQ(e.Image1->Picture().size(), QSize(290, 218));
+    EXPECT_TRUE(Control<QLineEdit>(e, "txtClubNo")->text().isEmpty());
+    EXPECT_TRUE(Control<QLineEdit>(e, "txtClubName")->text().isEmpty());
+    EXPECT_TRUE(Control<QLineEdit>(e, "txtPictureName")->text().isEmpty());
+    EXPECT_EQ(Control<ui::StretchedImage>(e, "Image1")->Picture(), ui::EditorPlaceholder());
+    EXPECT_EQ(Control<ui::StretchedImage>(e, "Image1")->Picture().size(), QSize(290, 218));
 }
 
 TEST_F(EditorTest, WithoutClubsEveryBoxIsEmpty)
@@ -74,7 +74,7 @@ TEST_P(RawDataTest, ReadsTheNumberAtTheStartOfTheBox)
 {
     Click("Command4");
     ui::frmEdit& e = Open();
-    e.txtMass->setText(QString::fromUtf8(GetParam().text));
+    Control<QLineEdit>(e, "txtMass")->setText(QString::fromUtf8(GetParam().text));
     ASSERT_TRUE(e.RawData());
     EXPECT_EQ(data.CurrentClub.Mass, GetParam().value);
     EXPECT_TRUE(dialogs.messages.empty());
@@ -89,13 +89,13 @@ TEST_F(EditorTest, ResetLeavesThePictureAlone)
 {
     Click("Command4");
     ui::frmEdit& e = Open();
-    e.txtPictureName->setText("/somewhere/head.jpg");
-    e.Text1->setPlainText("x");
+    Control<QLineEdit>(e, "txtPictureName")->setText("/somewhere/head.jpg");
+    Control<QPlainTextEdit>(e, "Text1")->setPlainText("x");
     e.Reset();
-    EXPECT_TRUE(e.Text1->toPlainText().isEmpty());
-    EXPECT_TRUE(e.txtMass->text().isEmpty());
-    EXPECT_EQ(e.txtPictureName->text(), "/somewhere/head.jpg");
-    EXPECT_FALSE(e.Image1->Picture().isNull());
+    EXPECT_TRUE(Control<QPlainTextEdit>(e, "Text1")->toPlainText().isEmpty());
+    EXPECT_TRUE(Control<QLineEdit>(e, "txtMass")->text().isEmpty());
+    EXPECT_EQ(Control<QLineEdit>(e, "txtPictureName")->text(), "/somewhere/head.jpg");
+    EXPECT_FALSE(Control<ui::StretchedImage>(e, "Image1")->Picture().isNull());
 }
 
 TEST_F(EditorTest, CalculateFillsTheReportAndTheCurrentResults)
@@ -103,12 +103,12 @@ TEST_F(EditorTest, CalculateFillsTheReportAndTheCurrentResults)
     Click("Command4");
     ui::frmEdit& e = Open();
     TypeWorkedExample(e);
-    e.Command1->click();
-    EXPECT_EQ(e.Text1->toPlainText(), "3.570\n2.943\n1.987");
-    EXPECT_EQ(e.Text4->toPlainText(),
+    Control<QPushButton>(e, "Command1")->click();
+    EXPECT_EQ(Control<QPlainTextEdit>(e, "Text1")->toPlainText(), "3.570\n2.943\n1.987");
+    EXPECT_EQ(Control<QPlainTextEdit>(e, "Text4")->toPlainText(),
               " 2.000  -0.100   0.050\n-0.100   3.000   0.200\n 0.050   0.200   3.500\n"
               "Izc' = 3.5\nEquivalent Ellipsoid Volume = 200\na = 4.26cm; b = 3.48cm; c = 3.22cm");
-    EXPECT_EQ(e.Text2->toPlainText().count('\n'), 2);
+    EXPECT_EQ(Control<QPlainTextEdit>(e, "Text2")->toPlainText().count('\n'), 2);
     EXPECT_EQ(data.CurrentResults.IxxC, 1.9999996f);
     EXPECT_EQ(data.CurrentResults.IzcPrime, 3.5f);
     EXPECT_EQ(data.CurrentResults.EllipsoidVolume, 200.0f);
@@ -119,12 +119,12 @@ TEST_F(EditorTest, CalculateFillsTheReportAndTheCurrentResults)
 TEST_F(EditorTest, UpdateWritesTheRowAndTheGridsShowItsResults)
 {
     AddClubs({"first", "second"});
-    window->fpSpread1->setCurrentIndex(window->fpSpread1->model()->index(1, 0));
+    Control<ui::SpreadGrid>(*window, "fpSpread1")->setCurrentIndex(Control<ui::SpreadGrid>(*window, "fpSpread1")->model()->index(1, 0));
     ui::frmEdit& e = Open();
     TypeWorkedExample(e);
-    e.txtClubName->setText("Driver");
-    e.Command1->click();
-    e.Command4->click();
+    Control<QLineEdit>(e, "txtClubName")->setText("Driver");
+    Control<QPushButton>(e, "Command1")->click();
+    Control<QPushButton>(e, "Command4")->click();
 
     EXPECT_FALSE(e.isVisible());
     EXPECT_EQ(e.result(), QDialog::Accepted);
@@ -132,14 +132,14 @@ TEST_F(EditorTest, UpdateWritesTheRowAndTheGridsShowItsResults)
     EXPECT_EQ(stored.Measurements.ClubName, "Driver");
     EXPECT_EQ(stored.Measurements.Azimuth, 180.0f);
     EXPECT_EQ(data.ClubList.At(1).Measurements.ClubName, "first");
-    const ui::SpreadGrid& results = *window->fpSpread2;
+    const ui::SpreadGrid& results = *Control<ui::SpreadGrid>(*window, "fpSpread2");
     EXPECT_EQ(results.CellText(2, 1), "3.57");
     EXPECT_EQ(results.CellText(2, 10), "2");
     EXPECT_EQ(results.CellText(2, 11), "3");
     EXPECT_EQ(results.CellText(2, 12), "3.5");
     EXPECT_EQ(results.CellText(2, 13), "3.5");
     EXPECT_EQ(results.CellText(2, 14), "200");
-    EXPECT_EQ(window->fpSpread1->CellText(2, 2), "Driver");
+    EXPECT_EQ(Control<ui::SpreadGrid>(*window, "fpSpread1")->CellText(2, 2), "Driver");
 }
 
 TEST_F(EditorTest, UpdateStoresTheResultsOfTheValuesItStores)
@@ -148,17 +148,17 @@ TEST_F(EditorTest, UpdateStoresTheResultsOfTheValuesItStores)
     // Club A is calculated, then discarded.
     ui::frmEdit& a = Open();
     TypeWorkedExample(a);
-    a.Command1->click();
+    Control<QPushButton>(a, "Command1")->click();
     dialogs.answers.push_back(ui::MessageAnswer::Yes);
-    a.Command2->click();
+    Control<QPushButton>(a, "Command2")->click();
     const ClubResults resultsOfA = data.CurrentResults;
 
     // Club B is updated at once, without Calculate.
-    window->fpSpread1->setCurrentIndex(window->fpSpread1->model()->index(1, 0));
+    Control<ui::SpreadGrid>(*window, "fpSpread1")->setCurrentIndex(Control<ui::SpreadGrid>(*window, "fpSpread1")->model()->index(1, 0));
     ui::frmEdit& b = Open();
     TypeWorkedExample(b, "350");
-    b.txtMass->setText("180");
-    b.Command4->click();
+    Control<QLineEdit>(b, "txtMass")->setText("180");
+    Control<QPushButton>(b, "Command4")->click();
 
     ClubMeasurements expected = data.ClubList.At(2).Measurements;
     EXPECT_EQ(expected.Mass, 180.0f);
@@ -170,7 +170,7 @@ TEST_F(EditorTest, UpdateWithoutAClubSaysSoAndWritesNothing)
 {
     ui::frmEdit& e = Open();
     TypeWorkedExample(e);
-    e.Command4->click();
+    Control<QPushButton>(e, "Command4")->click();
     EXPECT_TRUE(e.isVisible());
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_TRUE(dialogs.messages[0].text.contains("no club"));
@@ -183,20 +183,20 @@ TEST_F(EditorTest, ValueBeyondTheSingleRangeStopsCalculateAndUpdate)
     AddClubs({"A"});
     ui::frmEdit& e = Open();
     TypeWorkedExample(e);
-    e.txtIyz->setText("1e39");
+    Control<QLineEdit>(e, "txtIyz")->setText("1e39");
     const ClubMeasurements before = data.CurrentClub;
-    e.Command1->click();
-    e.Command4->click();
+    Control<QPushButton>(e, "Command1")->click();
+    Control<QPushButton>(e, "Command4")->click();
     ASSERT_EQ(dialogs.messages.size(), 2u);
     for (const auto& message : dialogs.messages)
         EXPECT_EQ(message.text, "The value of \"I_yz\" is out of range.");
-    EXPECT_TRUE(e.Text1->toPlainText().isEmpty());
+    EXPECT_TRUE(Control<QPlainTextEdit>(e, "Text1")->toPlainText().isEmpty());
     EXPECT_EQ(data.CurrentClub, before);
     EXPECT_EQ(data.ClubList.At(1).Measurements.ClubName, "A");
     EXPECT_TRUE(e.isVisible());
 
-    e.txtIyz->setText("3.4e38"); // still a single
-    e.Command1->click();
+    Control<QLineEdit>(e, "txtIyz")->setText("3.4e38"); // still a single
+    Control<QPushButton>(e, "Command1")->click();
     EXPECT_EQ(dialogs.messages.size(), 2u);
 }
 
@@ -204,24 +204,24 @@ TEST_F(EditorTest, DiscardAsksAndOnlyYesCloses)
 {
     AddClubs({"A"});
     ui::frmEdit& e = Open();
-    e.txtClubName->setText("changed");
+    Control<QLineEdit>(e, "txtClubName")->setText("changed");
     dialogs.answers = {ui::MessageAnswer::No, ui::MessageAnswer::Yes};
-    e.Command2->click();
+    Control<QPushButton>(e, "Command2")->click();
     EXPECT_TRUE(e.isVisible());
-    EXPECT_EQ(e.txtClubName->text(), "changed");
-    e.Command2->click();
+    EXPECT_EQ(Control<QLineEdit>(e, "txtClubName")->text(), "changed");
+    Control<QPushButton>(e, "Command2")->click();
     EXPECT_FALSE(e.isVisible());
     EXPECT_EQ(dialogs.messages[0].text, "Discard all the changes?");
     EXPECT_EQ(dialogs.messages[0].buttons, ui::MessageButtons::YesNo);
     EXPECT_EQ(data.ClubList.At(1).Measurements.ClubName, "A");
-    EXPECT_EQ(window->fpSpread1->CellText(1, 2), "A");
+    EXPECT_EQ(Control<ui::SpreadGrid>(*window, "fpSpread1")->CellText(1, 2), "A");
 }
 
 TEST_F(EditorTest, CloseBoxWritesNothingAndAsksNothing)
 {
     AddClubs({"A"});
     ui::frmEdit& e = Open();
-    e.txtClubName->setText("changed");
+    Control<QLineEdit>(e, "txtClubName")->setText("changed");
     e.close();
     EXPECT_FALSE(e.isVisible());
     EXPECT_TRUE(dialogs.messages.empty());
@@ -232,11 +232,11 @@ TEST_F(EditorTest, EscapeDoesNotDropTheTypedValues)
 {
     AddClubs({"A"});
     ui::frmEdit& e = Open();
-    e.txtClubName->setText("typed");
-    QTest::keyClick(e.txtClubName, Qt::Key_Escape);
+    Control<QLineEdit>(e, "txtClubName")->setText("typed");
+    QTest::keyClick(Control<QLineEdit>(e, "txtClubName"), Qt::Key_Escape);
     QTest::keyClick(&e, Qt::Key_Return);
     EXPECT_TRUE(e.isVisible());
-    EXPECT_EQ(e.txtClubName->text(), "typed");
+    EXPECT_EQ(Control<QLineEdit>(e, "txtClubName")->text(), "typed");
 }
 
 TEST_F(EditorTest, UpdateEmptiesTheReservedTextsOfAClubFromAFile)
@@ -248,7 +248,7 @@ TEST_F(EditorTest, UpdateEmptiesTheReservedTextsOfAClubFromAFile)
     fromFile.Azimuth = 90;
     data.ClubList.Store(1, fromFile, {});
     ui::frmEdit& e = Open();
-    e.Command4->click();
+    Control<QPushButton>(e, "Command4")->click();
     EXPECT_TRUE(data.ClubList.At(1).Measurements.Reserved1.empty());
     EXPECT_TRUE(data.ClubList.At(1).Measurements.Reserved2.empty());
     EXPECT_EQ(data.ClubList.At(1).Measurements.Azimuth, 180.0f);
@@ -258,9 +258,9 @@ TEST_F(EditorTest, TabOrderFollowsTheBoxes)
 {
     Click("Command4");
     ui::frmEdit& e = Open();
-    QWidget* expected[] = {e.txtClubNo, e.txtClubName, e.txtMass, e.txtVolume, e.txtCMx,
-                           e.txtCMy,    e.txtCMz,      e.txtTheta, e.txtIxx,   e.txtIyy,
-                           e.txtIzz,    e.txtIxy,      e.txtIyz,  e.txtIzx,    e.Text4};
+    QWidget* expected[] = {Control<QLineEdit>(e, "txtClubNo"), Control<QLineEdit>(e, "txtClubName"), Control<QLineEdit>(e, "txtMass"), Control<QLineEdit>(e, "txtVolume"), Control<QLineEdit>(e, "txtCMx"),
+                           Control<QLineEdit>(e, "txtCMy"),    Control<QLineEdit>(e, "txtCMz"),      Control<QLineEdit>(e, "txtTheta"), Control<QLineEdit>(e, "txtIxx"),   Control<QLineEdit>(e, "txtIyy"),
+                           Control<QLineEdit>(e, "txtIzz"),    Control<QLineEdit>(e, "txtIxy"),      Control<QLineEdit>(e, "txtIyz"),  Control<QLineEdit>(e, "txtIzx"),    Control<QPlainTextEdit>(e, "Text4")};
     const auto nextTabStop = [](QWidget* widget) {
         do
             widget = widget->nextInFocusChain();

@@ -1,7 +1,7 @@
 // Open, Save, Save As and the closing sequence, with scripted dialogs and
 // real files in a temporary folder.
 #include "clubs/club_file.h"
-#include "tests/clubs/temporary_folder.h"
+#include "tests/support/test_files.h"
 #include "tests/ui/main_window_fixture.h"
 
 #include <QCloseEvent>
@@ -26,8 +26,7 @@ protected:
 
     std::string Bytes(const char* name) const
     {
-        std::ifstream in(folder.path() / name, std::ios::binary);
-        return {std::istreambuf_iterator<char>(in), {}};
+        return ReadWholeFile(folder.path() / name);
     }
 
     void WriteDocument(const char* name, std::initializer_list<const char*> clubNames)
@@ -75,7 +74,7 @@ TEST_F(FileMenuTest, OpenFillsTheGridsAndTheCaption)
     EXPECT_EQ(dialogs.requests[0].kind, ui::FileDialogKind::Open);
     EXPECT_EQ(dialogs.requests[0].filter, "ORV Calculation(*.orv)|*.orv");
     EXPECT_EQ(NameColumn(), (QStringList{"A", "B"}));
-    EXPECT_EQ(window->fpSpread1->CellText(2, 3), "200");
+    EXPECT_EQ(Control<ui::SpreadGrid>(*window, "fpSpread1")->CellText(2, 3), "200");
     EXPECT_EQ(window->windowTitle(), "ORV Calculation - heads.ORV");
     EXPECT_EQ(window->CurrentFilePath(), Path("heads.ORV"));
     EXPECT_TRUE(dialogs.messages.empty());

@@ -1,6 +1,7 @@
 // A loaded main window over its own club list, with scripted dialogs.
 #pragma once
 
+#include "tests/ui/controls.h"
 #include "tests/ui/scripted_platform.h"
 #include "ui/main/frm_main.h"
 
@@ -41,8 +42,8 @@ protected:
     [[nodiscard]] QStringList NameColumn() const
     {
         QStringList names;
-        for (int row = 1; row <= window->fpSpread1->RowCount(); ++row)
-            names << window->fpSpread1->CellText(row, 2);
+        for (int row = 1; row <= Control<ui::SpreadGrid>(*window, "fpSpread1")->RowCount(); ++row)
+            names << Control<ui::SpreadGrid>(*window, "fpSpread1")->CellText(row, 2);
         return names;
     }
 

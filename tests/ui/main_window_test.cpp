@@ -21,8 +21,8 @@ TEST_F(MainWindowTest, LoadSetsTheCaptionTheFlagAndAnEmptyList)
     EXPECT_TRUE(unloaded.blFormLoaded());
     EXPECT_EQ(unloaded.windowTitle(), QStringLiteral("VOVE-ROZO ORV"));
     EXPECT_EQ(fresh.ClubList.HighestIndex(), 0);
-    EXPECT_EQ(unloaded.fpSpread1->RowCount(), 0);
-    EXPECT_EQ(unloaded.fpSpread2->RowCount(), 0);
+    EXPECT_EQ(Control<ui::SpreadGrid>(unloaded, "fpSpread1")->RowCount(), 0);
+    EXPECT_EQ(Control<ui::SpreadGrid>(unloaded, "fpSpread2")->RowCount(), 0);
 }
 
 TEST_F(MainWindowTest, ControlsCarryTheirNamesAndCaptions)
@@ -36,8 +36,8 @@ TEST_F(MainWindowTest, ControlsCarryTheirNamesAndCaptions)
         {"mnuExit", "E&xit"}, {"mnuContent", "&Content"}, {"mnuAbout", "&About"}};
     for (const auto& [name, caption] : items)
         EXPECT_EQ(window->findChild<QAction*>(QLatin1String(name))->text(), QLatin1String(caption));
-    EXPECT_EQ(window->fpSpread1->model()->headerData(3, Qt::Horizontal).toString(), "Volume");
-    EXPECT_EQ(window->fpSpread2->model()->headerData(12, Qt::Horizontal).toString(), "Izc'");
+    EXPECT_EQ(Control<ui::SpreadGrid>(*window, "fpSpread1")->model()->headerData(3, Qt::Horizontal).toString(), "Volume");
+    EXPECT_EQ(Control<ui::SpreadGrid>(*window, "fpSpread2")->model()->headerData(12, Qt::Horizontal).toString(), "Izc'");
 }
 
 TEST_F(MainWindowTest, FlushDataShowsMeasurementsAndRoundedResults)
@@ -59,14 +59,14 @@ TEST_F(MainWindowTest, FlushDataShowsMeasurementsAndRoundedResults)
     data.ClubList.Store(1, club, results);
     window->FlushData();
 
-    const ui::SpreadGrid& measurements = *window->fpSpread1;
+    const ui::SpreadGrid& measurements = *Control<ui::SpreadGrid>(*window, "fpSpread1");
     EXPECT_EQ(measurements.CellText(1, 1), "7");
     EXPECT_EQ(measurements.CellText(1, 2), "Driver");
     EXPECT_EQ(measurements.CellText(1, 3), "200.5");
     EXPECT_EQ(measurements.CellText(1, 4), "460"); // Volume stands before the centre of mass
     EXPECT_EQ(measurements.CellText(1, 5), "35.15");
     EXPECT_EQ(measurements.CellText(1, 14), "1E-05");
-    const ui::SpreadGrid& results2 = *window->fpSpread2;
+    const ui::SpreadGrid& results2 = *Control<ui::SpreadGrid>(*window, "fpSpread2");
     EXPECT_EQ(results2.CellText(1, 1), "12.346");
     EXPECT_EQ(results2.CellText(1, 2), "0.062");
     EXPECT_EQ(results2.CellText(1, 3), "2");
@@ -79,11 +79,11 @@ TEST_F(MainWindowTest, AddTwiceGivesTwoRowsOfEmptyTextsAndZeros)
     Click("Command4");
     Click("Command4");
     EXPECT_EQ(data.ClubList.HighestIndex(), 2);
-    for (const ui::SpreadGrid* grid : {window->fpSpread1, window->fpSpread2}) {
+    for (const ui::SpreadGrid* grid : {Control<ui::SpreadGrid>(*window, "fpSpread1"), Control<ui::SpreadGrid>(*window, "fpSpread2")}) {
         EXPECT_EQ(grid->RowCount(), 2);
         for (int row = 1; row <= 2; ++row)
             for (int column = 1; column <= 14; ++column) {
-                const bool text = grid == window->fpSpread1 && column <= 2;
+                const bool text = grid == Control<ui::SpreadGrid>(*window, "fpSpread1") && column <= 2;
                 EXPECT_EQ(grid->CellText(row, column), text ? "" : "0") << row << "," << column;
             }
     }
@@ -93,18 +93,18 @@ TEST_F(MainWindowTest, AddTwiceGivesTwoRowsOfEmptyTextsAndZeros)
 TEST_F(MainWindowTest, DeleteRemovesTheActiveRowsClub)
 {
     AddClubs({"A", "B", "C"});
-    window->fpSpread1->setCurrentIndex(window->fpSpread1->model()->index(1, 3));
+    Control<ui::SpreadGrid>(*window, "fpSpread1")->setCurrentIndex(Control<ui::SpreadGrid>(*window, "fpSpread1")->model()->index(1, 3));
     ASSERT_EQ(window->ActiveRow(), 2);
     Click("Command3");
     EXPECT_EQ(NameColumn(), (QStringList{"A", "C"}));
-    EXPECT_EQ(window->fpSpread2->RowCount(), 2);
+    EXPECT_EQ(Control<ui::SpreadGrid>(*window, "fpSpread2")->RowCount(), 2);
     EXPECT_EQ(data.ClubList.HighestIndex(), 2);
 }
 
 TEST_F(MainWindowTest, DeleteOfTheLastRowMovesTheActiveRowUp)
 {
     AddClubs({"A", "B", "C"});
-    window->fpSpread1->setCurrentIndex(window->fpSpread1->model()->index(2, 0));
+    Control<ui::SpreadGrid>(*window, "fpSpread1")->setCurrentIndex(Control<ui::SpreadGrid>(*window, "fpSpread1")->model()->index(2, 0));
     Click("Command3");
     EXPECT_EQ(NameColumn(), (QStringList{"A", "B"}));
     EXPECT_EQ(window->ActiveRow(), 2);
@@ -119,8 +119,8 @@ TEST_F(MainWindowTest, DeleteOfTheOnlyClubResetsTheListWhateverItHeld)
     Click("Command3");
     EXPECT_EQ(data.ClubList.HighestIndex(), 0);
     EXPECT_EQ(data.ClubList.At(0), ClubRecord{});
-    EXPECT_EQ(window->fpSpread1->RowCount(), 0);
-    EXPECT_EQ(window->fpSpread2->RowCount(), 0);
+    EXPECT_EQ(Control<ui::SpreadGrid>(*window, "fpSpread1")->RowCount(), 0);
+    EXPECT_EQ(Control<ui::SpreadGrid>(*window, "fpSpread2")->RowCount(), 0);
     EXPECT_EQ(window->ActiveRow(), 0);
 
     Click("Command3"); // no clubs: nothing happens
@@ -134,7 +134,7 @@ TEST_F(MainWindowTest, AddBeyondTheMostClubsIsRefusedWithAMessage)
     window->FlushData();
     window->Command4_Click();
     EXPECT_EQ(data.ClubList.HighestIndex(), kMaxClubs);
-    EXPECT_EQ(window->fpSpread1->RowCount(), kMaxClubs);
+    EXPECT_EQ(Control<ui::SpreadGrid>(*window, "fpSpread1")->RowCount(), kMaxClubs);
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_TRUE(dialogs.messages[0].text.contains("32767"));
 }
@@ -153,21 +153,21 @@ TEST_F(MainWindowTest, CellEventSelectsTheSameRowInTheOtherGrid)
     };
     const QList<int> firstEleven{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11};
 
-    emit window->fpSpread1->CellEvent(5, 3);
-    EXPECT_EQ(selectedColumns(*window->fpSpread2, 3), firstEleven);
-    emit window->fpSpread2->CellEvent(14, 2);
-    EXPECT_EQ(selectedColumns(*window->fpSpread1, 2), firstEleven);
+    emit Control<ui::SpreadGrid>(*window, "fpSpread1")->CellEvent(5, 3);
+    EXPECT_EQ(selectedColumns(*Control<ui::SpreadGrid>(*window, "fpSpread2"), 3), firstEleven);
+    emit Control<ui::SpreadGrid>(*window, "fpSpread2")->CellEvent(14, 2);
+    EXPECT_EQ(selectedColumns(*Control<ui::SpreadGrid>(*window, "fpSpread1"), 2), firstEleven);
 
-    window->fpSpread2->clearSelection();
-    emit window->fpSpread1->CellEvent(3, 0);
-    EXPECT_TRUE(window->fpSpread2->selectionModel()->selectedIndexes().isEmpty());
+    Control<ui::SpreadGrid>(*window, "fpSpread2")->clearSelection();
+    emit Control<ui::SpreadGrid>(*window, "fpSpread1")->CellEvent(3, 0);
+    EXPECT_TRUE(Control<ui::SpreadGrid>(*window, "fpSpread2")->selectionModel()->selectedIndexes().isEmpty());
 }
 
 TEST_F(MainWindowTest, ClickOnACellRaisesTheCellEventAndMakesItsRowActive)
 {
     AddClubs({"A", "B", "C"});
     window->show();
-    ui::SpreadGrid& grid = *window->fpSpread2;
+    ui::SpreadGrid& grid = *Control<ui::SpreadGrid>(*window, "fpSpread2");
     const QRect cell = grid.visualRect(grid.model()->index(2, 4));
     QList<std::pair<int, int>> events;
     QObject::connect(&grid, &ui::SpreadGrid::CellEvent,
@@ -176,7 +176,7 @@ TEST_F(MainWindowTest, ClickOnACellRaisesTheCellEventAndMakesItsRowActive)
     ASSERT_EQ(events.size(), 1);
     EXPECT_EQ(events.front(), (std::pair<int, int>{5, 3}));
     EXPECT_EQ(grid.ActiveRow(), 3);
-    EXPECT_EQ(window->fpSpread1->selectionModel()->selectedIndexes().size(), 11);
+    EXPECT_EQ(Control<ui::SpreadGrid>(*window, "fpSpread1")->selectionModel()->selectedIndexes().size(), 11);
 }
 
 TEST_F(MainWindowTest, HelpContentOpensTheHelpFileBesideTheProgram)

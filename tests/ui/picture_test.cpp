@@ -1,7 +1,7 @@
 // The club-head picture: Browse through the preview dialog, Club Head, and
 // the pictures the editor loads when it opens. The fixtures are small files
 // the tests make themselves.
-#include "tests/clubs/temporary_folder.h"
+#include "tests/support/test_files.h"
 #include "tests/ui/editor_fixture.h"
 
 #include "ui/artwork/artwork.h"
@@ -77,14 +77,14 @@ protected:
 TEST_F(PictureTest, OpeningTheEditorShowsTheStoredPicture)
 {
     ui::frmEdit& e = OpenClubWithPicture(Path("red.bmp"));
-    EXPECT_EQ(e.txtPictureName->text(), Path("red.bmp"));
-    EXPECT_EQ(Colour(e.Image1->Picture()), QColor(Qt::red).rgb());
+    EXPECT_EQ(Control<QLineEdit>(e, "txtPictureName")->text(), Path("red.bmp"));
+    EXPECT_EQ(Colour(Control<ui::StretchedImage>(e, "Image1")->Picture()), QColor(Qt::red).rgb());
 }
 
 TEST_F(PictureTest, AMissingFileKeepsThePlaceholder)
 {
     ui::frmEdit& e = OpenClubWithPicture(Path("deleted.jpg"));
-    EXPECT_EQ(e.Image1->Picture(), ui::EditorPlaceholder());
+    EXPECT_EQ(Control<ui::StretchedImage>(e, "Image1")->Picture(), ui::EditorPlaceholder());
     EXPECT_TRUE(dialogs.messages.empty());
 }
 
@@ -96,11 +96,11 @@ TEST_F(PictureTest, BrowseAcceptsBitmapsGifsAndJpegsInAnyCase)
                                                      {"Photo.JPG", QColor(Qt::blue).rgb()}};
     for (const auto& [name, colour] : accepted) {
         dialogs.choices.push_back({Path(name), QLatin1String(name)});
-        e.Command5->click();
-        EXPECT_EQ(e.txtPictureName->text(), Path(name));
-        EXPECT_FALSE(e.Image1->Picture().isNull());
+        Control<QPushButton>(e, "Command5")->click();
+        EXPECT_EQ(Control<QLineEdit>(e, "txtPictureName")->text(), Path(name));
+        EXPECT_FALSE(Control<ui::StretchedImage>(e, "Image1")->Picture().isNull());
         if (colour != 0) {
-            EXPECT_NEAR(qBlue(Colour(e.Image1->Picture())), qBlue(colour), 8) << name;
+            EXPECT_NEAR(qBlue(Colour(Control<ui::StretchedImage>(e, "Image1")->Picture())), qBlue(colour), 8) << name;
         }
     }
     EXPECT_EQ(dialogs.Texts(), QStringList{});
@@ -116,33 +116,33 @@ TEST_F(PictureTest, BrowseRefusesOtherTypesAndChangesNothing)
     ui::frmEdit& e = OpenClubWithPicture(Path("red.bmp"));
     for (const char* name : {"wide.jpeg", "green.png"}) {
         dialogs.choices.push_back({Path(name), QLatin1String(name)});
-        e.Command5->click();
+        Control<QPushButton>(e, "Command5")->click();
     }
     EXPECT_EQ(dialogs.Texts(), (QStringList{"The picture's format is not support.",
                                             "The picture's format is not support."}));
-    EXPECT_EQ(e.txtPictureName->text(), Path("red.bmp"));
-    EXPECT_EQ(Colour(e.Image1->Picture()), QColor(Qt::red).rgb());
+    EXPECT_EQ(Control<QLineEdit>(e, "txtPictureName")->text(), Path("red.bmp"));
+    EXPECT_EQ(Colour(Control<ui::StretchedImage>(e, "Image1")->Picture()), QColor(Qt::red).rgb());
 }
 
 TEST_F(PictureTest, DamagedBitmapShowsTheLoadersDescriptionAndKeepsThePicture)
 {
     ui::frmEdit& e = OpenClubWithPicture(Path("red.bmp"));
     dialogs.choices.push_back({Path("damaged.bmp"), "damaged.bmp"});
-    e.Command5->click();
+    Control<QPushButton>(e, "Command5")->click();
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_TRUE(dialogs.messages[0].text.contains("damaged.bmp"));
     EXPECT_EQ(dialogs.messages[0].buttons, ui::MessageButtons::Ok);
-    EXPECT_EQ(e.txtPictureName->text(), Path("damaged.bmp"));
-    EXPECT_EQ(Colour(e.Image1->Picture()), QColor(Qt::red).rgb());
+    EXPECT_EQ(Control<QLineEdit>(e, "txtPictureName")->text(), Path("damaged.bmp"));
+    EXPECT_EQ(Colour(Control<ui::StretchedImage>(e, "Image1")->Picture()), QColor(Qt::red).rgb());
 }
 
 TEST_F(PictureTest, CancelChangesNothing)
 {
     ui::frmEdit& e = OpenClubWithPicture(Path("red.bmp"));
     dialogs.choices.push_back({});
-    e.Command5->click();
-    EXPECT_EQ(e.txtPictureName->text(), Path("red.bmp"));
-    EXPECT_EQ(Colour(e.Image1->Picture()), QColor(Qt::red).rgb());
+    Control<QPushButton>(e, "Command5")->click();
+    EXPECT_EQ(Control<QLineEdit>(e, "txtPictureName")->text(), Path("red.bmp"));
+    EXPECT_EQ(Colour(Control<ui::StretchedImage>(e, "Image1")->Picture()), QColor(Qt::red).rgb());
     EXPECT_TRUE(dialogs.messages.empty());
     EXPECT_EQ(e.Preview(), nullptr); // released with the dialog
 }
@@ -151,20 +151,20 @@ TEST_F(PictureTest, ClubHeadShowsTheStoredPictureNotTheBrowsedOne)
 {
     ui::frmEdit& e = OpenClubWithPicture(Path("red.bmp"));
     dialogs.choices.push_back({Path("Photo.JPG"), "Photo.JPG"});
-    e.Command5->click();
-    ASSERT_GT(qBlue(Colour(e.Image1->Picture())), 200);
-    e.Command6->click();
-    EXPECT_EQ(Colour(e.Image1->Picture()), QColor(Qt::red).rgb());
-    EXPECT_EQ(e.txtPictureName->text(), Path("Photo.JPG"));
-    e.Command4->click();
+    Control<QPushButton>(e, "Command5")->click();
+    ASSERT_GT(qBlue(Colour(Control<ui::StretchedImage>(e, "Image1")->Picture())), 200);
+    Control<QPushButton>(e, "Command6")->click();
+    EXPECT_EQ(Colour(Control<ui::StretchedImage>(e, "Image1")->Picture()), QColor(Qt::red).rgb());
+    EXPECT_EQ(Control<QLineEdit>(e, "txtPictureName")->text(), Path("Photo.JPG"));
+    Control<QPushButton>(e, "Command4")->click();
     EXPECT_EQ(data.ClubList.At(1).Measurements.PictureName, Path("Photo.JPG").toStdString());
 }
 
 TEST_F(PictureTest, ClubHeadWithoutAStoredFileDoesNothing)
 {
     ui::frmEdit& e = OpenClubWithPicture(Path("deleted.bmp"));
-    e.Command6->click();
-    EXPECT_EQ(e.Image1->Picture(), ui::EditorPlaceholder());
+    Control<QPushButton>(e, "Command6")->click();
+    EXPECT_EQ(Control<ui::StretchedImage>(e, "Image1")->Picture(), ui::EditorPlaceholder());
 }
 
 TEST_F(PictureTest, PreviewFollowsTheHighlightedFile)
@@ -185,7 +185,7 @@ TEST_F(PictureTest, PreviewFollowsTheHighlightedFile)
         shown << !previewImage().isNull();
     };
     dialogs.choices.push_back({});
-    e.Command5->click();
+    Control<QPushButton>(e, "Command5")->click();
     EXPECT_EQ(shown, (QList<bool>{true, true, false, false}));
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_TRUE(dialogs.messages[0].text.contains("scan.tif"));
@@ -196,8 +196,8 @@ TEST_F(PictureTest, RawDataRefreshesThePreviewWhenAPathIsSet)
     ui::frmEdit& e = OpenClubWithPicture(Path("red.bmp"));
     ASSERT_NE(e.Preview(), nullptr); // the load's RawData made it
     EXPECT_FALSE(e.Preview()->Image1->Picture().isNull());
-    e.txtPictureName->setText(Path("deleted.bmp"));
-    e.Command1->click();
+    Control<QLineEdit>(e, "txtPictureName")->setText(Path("deleted.bmp"));
+    Control<QPushButton>(e, "Command1")->click();
     EXPECT_TRUE(e.Preview()->Image1->Picture().isNull());
 }
 
@@ -205,16 +205,16 @@ TEST_F(PictureTest, RestorePutsTheBoxPictureBackAndIgnoresFailures)
 {
     ui::frmEdit& e = OpenClubWithPicture(QString());
     dialogs.whileOpen = [&](ui::PreviewClient&) {
-        e.txtPictureName->setText(Path("red.bmp"));
+        Control<QLineEdit>(e, "txtPictureName")->setText(Path("red.bmp"));
     };
     dialogs.choices.push_back({}); // cancelling raises the restore
-    e.Command5->click();
-    EXPECT_EQ(Colour(e.Image1->Picture()), QColor(Qt::red).rgb());
+    Control<QPushButton>(e, "Command5")->click();
+    EXPECT_EQ(Colour(Control<ui::StretchedImage>(e, "Image1")->Picture()), QColor(Qt::red).rgb());
 
-    dialogs.whileOpen = [&](ui::PreviewClient&) { e.txtPictureName->setText(Path("damaged.bmp")); };
+    dialogs.whileOpen = [&](ui::PreviewClient&) { Control<QLineEdit>(e, "txtPictureName")->setText(Path("damaged.bmp")); };
     dialogs.choices.push_back({});
-    e.Command5->click();
-    EXPECT_EQ(Colour(e.Image1->Picture()), QColor(Qt::red).rgb());
+    Control<QPushButton>(e, "Command5")->click();
+    EXPECT_EQ(Colour(Control<ui::StretchedImage>(e, "Image1")->Picture()), QColor(Qt::red).rgb());
     EXPECT_TRUE(dialogs.messages.empty());
 }
 

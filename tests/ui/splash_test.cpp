@@ -34,14 +34,14 @@ protected:
 
 TEST_F(SplashTest, ShowsTitleProductAndVersion)
 {
-    EXPECT_EQ(splash.lblProductName->text(), "VOVE-ROZO ORV");
-    EXPECT_EQ(splash.Label2->text(), "Product ID:418266");
-    EXPECT_EQ(splash.Label3->text(), "Ver:2.0");
+    EXPECT_EQ(Control<QLabel>(splash, "lblProductName")->text(), "VOVE-ROZO ORV");
+    EXPECT_EQ(Control<QLabel>(splash, "Label2")->text(), "Product ID:418266");
+    EXPECT_EQ(Control<QLabel>(splash, "Label3")->text(), "Ver:2.0");
     EXPECT_TRUE(splash.windowTitle().isEmpty());
-    EXPECT_EQ(splash.Picture2->pixmap().size(), QSize(174, 140));
-    EXPECT_EQ(splash.Picture1->pixmap().size(), QSize(300, 88));
-    EXPECT_EQ(splash.Timer1->interval(), 100);
-    EXPECT_TRUE(splash.Timer1->isActive());
+    EXPECT_EQ(Control<QLabel>(splash, "Picture2")->pixmap().size(), QSize(174, 140));
+    EXPECT_EQ(Control<QLabel>(splash, "Picture1")->pixmap().size(), QSize(300, 88));
+    EXPECT_EQ(Control<QTimer>(splash, "Timer1")->interval(), 100);
+    EXPECT_TRUE(Control<QTimer>(splash, "Timer1")->isActive());
 }
 
 TEST_F(SplashTest, ClosesAtTheFiftyFirstTickAndShowsTheMainWindow)
@@ -79,24 +79,24 @@ INSTANTIATE_TEST_SUITE_P(Keys, SplashKeyTest,
 
 TEST_F(SplashTest, ClicksOnTheFrameOrTheWidePictureCloseIt)
 {
-    QTest::mouseClick(splash.Picture2, Qt::LeftButton);
-    QTest::mouseClick(splash.lblProductName, Qt::LeftButton);
-    QTest::mouseClick(splash.lblWarning, Qt::LeftButton);
+    QTest::mouseClick(Control<QLabel>(splash, "Picture2"), Qt::LeftButton);
+    QTest::mouseClick(Control<QLabel>(splash, "lblProductName"), Qt::LeftButton);
+    QTest::mouseClick(Control<QLabel>(splash, "lblWarning"), Qt::LeftButton);
     EXPECT_TRUE(splash.isVisible());
-    QTest::mouseClick(splash.Picture1, Qt::LeftButton);
+    QTest::mouseClick(Control<QLabel>(splash, "Picture1"), Qt::LeftButton);
     EXPECT_TRUE(HandedOver());
 }
 
 TEST_F(SplashTest, ClickOnTheFrameClosesIt)
 {
-    QTest::mouseClick(splash.Frame1, Qt::LeftButton, {}, QPoint(4, 4));
+    QTest::mouseClick(Control<QFrame>(splash, "Frame1"), Qt::LeftButton, {}, QPoint(4, 4));
     EXPECT_TRUE(HandedOver());
 }
 
 TEST_F(SplashTest, WebAddressOpensTheBrowserAndKeepsTheSplash)
 {
     splash.Timer1_Timer();
-    QTest::mouseClick(splash.Label1, Qt::LeftButton);
+    QTest::mouseClick(Control<QLabel>(splash, "Label1"), Qt::LeftButton);
     EXPECT_EQ(desktop.addresses, QStringList{ui::kMakerAddress});
     EXPECT_TRUE(splash.isVisible());
     EXPECT_EQ(splash.Ticks(), 1);

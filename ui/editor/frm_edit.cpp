@@ -14,8 +14,34 @@
 #include <QFileInfo>
 #include <QKeyEvent>
 
+#include <algorithm>
+
 namespace orv::ui {
 namespace {
+
+// The number boxes of the measurement frame, row by row as they stand.
+struct NumberBoxLayout {
+    const char* name;
+    const char* caption;
+    float ClubMeasurements::*field;
+    int labelLeft, boxLeft, labelTop, boxTop, width;
+    bool unitBelow; // the moments carry their unit under the box
+};
+
+constexpr NumberBoxLayout kNumberBoxLayout[] = {
+    {"txtMass", "Mass (gm)", &ClubMeasurements::Mass, 180, 675, 405, 405, 735, false},
+    {"txtVolume", "Volume (cc)", &ClubMeasurements::Volume, 1530, 2115, 405, 405, 735, false},
+    {"txtCMx", "CM_x (mm)", &ClubMeasurements::CMx, 3015, 3510, 405, 405, 735, false},
+    {"txtCMy", "CM_y (mm)", &ClubMeasurements::CMy, 4455, 4950, 405, 405, 735, false},
+    {"txtCMz", "CM_z (mm)", &ClubMeasurements::CMz, 5940, 6390, 405, 405, 735, false},
+    {"txtTheta", "Lie Angle (Degree)", &ClubMeasurements::LieAngle, 7245, 8010, 405, 405, 510, false},
+    {"txtIxx", "I_xx", &ClubMeasurements::Ixx, 180, 675, 945, 900, 735, true},
+    {"txtIyy", "I_yy", &ClubMeasurements::Iyy, 1620, 2115, 945, 900, 735, true},
+    {"txtIzz", "I_zz", &ClubMeasurements::Izz, 3015, 3510, 990, 900, 735, true},
+    {"txtIxy", "I_xy", &ClubMeasurements::Ixy, 4455, 4950, 990, 900, 735, true},
+    {"txtIyz", "I_yz", &ClubMeasurements::Iyz, 5940, 6390, 990, 900, 735, true},
+    {"txtIzx", "I_zx", &ClubMeasurements::Izx, 7335, 7785, 990, 900, 735, true},
+};
 
 const QString kPictureFilter = QStringLiteral("*.jpg|*.jpg|*.gif|*.gif|*.bmp|*.bmp");
 
@@ -88,29 +114,7 @@ void frmEdit::BuildControls()
     Frame1 = new QGroupBox(QStringLiteral("Club Basic Measurement"), this);
     Frame1->setObjectName(QStringLiteral("Frame1"));
     Frame1->setGeometry(TwipsRect(180, 675, 8835, 1545, *this));
-    struct BoxSpec {
-        QLineEdit** box;
-        const char* name;
-        const char* caption;
-        int labelLeft, boxLeft, labelTop, boxTop, width;
-        float ClubMeasurements::*field;
-    };
-    const BoxSpec specs[] = {
-        {&txtMass, "txtMass", "Mass (gm)", 180, 675, 405, 405, 735, &ClubMeasurements::Mass},
-        {&txtVolume, "txtVolume", "Volume (cc)", 1530, 2115, 405, 405, 735, &ClubMeasurements::Volume},
-        {&txtCMx, "txtCMx", "CM_x (mm)", 3015, 3510, 405, 405, 735, &ClubMeasurements::CMx},
-        {&txtCMy, "txtCMy", "CM_y (mm)", 4455, 4950, 405, 405, 735, &ClubMeasurements::CMy},
-        {&txtCMz, "txtCMz", "CM_z (mm)", 5940, 6390, 405, 405, 735, &ClubMeasurements::CMz},
-        {&txtTheta, "txtTheta", "Lie Angle (Degree)", 7245, 8010, 405, 405, 510,
-         &ClubMeasurements::LieAngle},
-        {&txtIxx, "txtIxx", "I_xx", 180, 675, 945, 900, 735, &ClubMeasurements::Ixx},
-        {&txtIyy, "txtIyy", "I_yy", 1620, 2115, 945, 900, 735, &ClubMeasurements::Iyy},
-        {&txtIzz, "txtIzz", "I_zz", 3015, 3510, 990, 900, 735, &ClubMeasurements::Izz},
-        {&txtIxy, "txtIxy", "I_xy", 4455, 4950, 990, 900, 735, &ClubMeasurements::Ixy},
-        {&txtIyz, "txtIyz", "I_yz", 5940, 6390, 990, 900, 735, &ClubMeasurements::Iyz},
-        {&txtIzx, "txtIzx", "I_zx", 7335, 7785, 990, 900, 735, &ClubMeasurements::Izx},
-    };
-    for (const BoxSpec& spec : specs) {
+    for (const NumberBoxLayout& spec : kNumberBoxLayout) {
         QLabel* caption = label(Frame1, QLatin1String(spec.caption), spec.labelLeft, spec.labelTop);
         // A caption longer than the room before its box wraps onto a second line.
         const int room = TwipsToPixelsX(spec.boxLeft - spec.labelLeft - 45, *this);
@@ -121,14 +125,17 @@ void frmEdit::BuildControls()
             caption->move(caption->x(), TwipsToPixelsY(spec.boxTop, *this)
                                             + (TwipsToPixelsY(330, *this) - caption->height()) / 2);
         }
-        *spec.box = lineEdit(Frame1, spec.name, {spec.boxLeft, spec.boxTop, spec.width, 330});
-        if (spec.boxTop == 900)
+        QLineEdit* box = lineEdit(Frame1, spec.name, {spec.boxLeft, spec.boxTop, spec.width, 330});
+        if (spec.unitBelow)
             label(Frame1, QStringLiteral("kg-cm^2"), spec.boxLeft, 1260, 705, 195);
+        m_numberBoxes.push_back({box, QLatin1String(spec.caption), spec.field});
     }
-    // The order RawData reads them in.
-    for (const BoxSpec* spec : {&specs[0], &specs[1], &specs[2], &specs[3], &specs[4], &specs[6],
-                                &specs[7], &specs[8], &specs[9], &specs[10], &specs[11], &specs[5]})
-        m_numberBoxes.push_back({*spec->box, QLatin1String(spec->caption), spec->field});
+    // The boxes are laid out row by row; RawData reads them in the order of
+    // the measurements grid.
+    std::vector<NumberBox> inLayoutOrder = m_numberBoxes;
+    std::ranges::sort(m_numberBoxes, {}, [](const NumberBox& n) {
+        return std::ranges::find(kEnteredReals, n.field, &MeasuredReal::member) - kEnteredReals.begin();
+    });
 
     Label12 = label(this, QString(), 225, 2430, 1275, 240);
     Label12->setObjectName(QStringLiteral("Label12"));
@@ -154,11 +161,12 @@ void frmEdit::BuildControls()
     Command2 = button("Command2", QStringLiteral("Discard"), {3105, 6525, 1275, 465});
     Command6 = button("Command6", QStringLiteral("Club Head"), {4560, 6525, 1230, 465});
 
-    QWidget* order[] = {txtClubNo, txtClubName, txtMass,  txtVolume, txtCMx,  txtCMy,
-                        txtCMz,    txtTheta,    txtIxx,   txtIyy,    txtIzz,  txtIxy,
-                        txtIyz,    txtIzx,      Text4,    Text1,     Text2,   Text3,
-                        txtPictureName, Command5, Command1, Command4, Command2, Command6};
-    for (std::size_t i = 1; i < std::size(order); ++i)
+    std::vector<QWidget*> order = {txtClubNo, txtClubName};
+    for (const NumberBox& number : inLayoutOrder)
+        order.push_back(number.box);
+    order.insert(order.end(), {Text4, Text1, Text2, Text3, txtPictureName, Command5, Command1,
+                               Command4, Command2, Command6});
+    for (std::size_t i = 1; i < order.size(); ++i)
         setTabOrder(order[i - 1], order[i]);
 
     connect(Command1, &QPushButton::clicked, this, &frmEdit::Command1_Click);
@@ -195,13 +203,8 @@ void frmEdit::DataInput()
     Reset();
     txtClubNo->setText(QString::fromStdString(m_loadedClub.ClubNo));
     txtClubName->setText(QString::fromStdString(m_loadedClub.ClubName));
-    const ClubMeasurements& c = m_loadedClub;
-    const std::pair<QLineEdit*, float> numbers[] = {
-        {txtMass, c.Mass}, {txtVolume, c.Volume}, {txtCMx, c.CMx}, {txtCMy, c.CMy},
-        {txtCMz, c.CMz},   {txtIxx, c.Ixx},       {txtIyy, c.Iyy}, {txtIzz, c.Izz},
-        {txtIxy, c.Ixy},   {txtIyz, c.Iyz},       {txtIzx, c.Izx}, {txtTheta, c.LieAngle}};
-    for (const auto& [box, value] : numbers)
-        box->setText(QString::fromStdString(FormatSingle(value)));
+    for (const NumberBox& number : m_numberBoxes)
+        number.box->setText(QString::fromStdString(FormatSingle(m_loadedClub.*number.field)));
     txtPictureName->setText(QString::fromStdString(m_loadedClub.PictureName));
     const QString picture = QString::fromStdString(m_loadedClub.PictureName);
     if (FileExists(picture))
@@ -233,14 +236,12 @@ bool frmEdit::RawData()
 
 void frmEdit::Reset()
 {
-    for (QLineEdit* box : {txtMass, txtVolume, txtCMx, txtCMy, txtCMz, txtIxx, txtIyy, txtIzz,
-                           txtIxy, txtIyz, txtIzx})
-        box->clear();
+    for (const NumberBox& number : m_numberBoxes)
+        number.box->clear();
     for (QPlainTextEdit* box : {Text1, Text2, Text3, Text4})
         box->clear();
     txtClubNo->clear();
     txtClubName->clear();
-    txtTheta->clear();
 }
 
 void frmEdit::UpdateORV()

@@ -48,14 +48,6 @@ public:
     // Null until Browse or RawData needs the preview window.
     [[nodiscard]] frmPreview* Preview() const { return m_preview.get(); }
 
-    QLineEdit *txtClubNo, *txtClubName, *txtMass, *txtVolume, *txtCMx, *txtCMy, *txtCMz,
-        *txtTheta, *txtIxx, *txtIyy, *txtIzz, *txtIxy, *txtIyz, *txtIzx, *txtPictureName;
-    QPlainTextEdit *Text1, *Text2, *Text3, *Text4;
-    QLabel *Label12, *Label16, *Label18;
-    QGroupBox* Frame1;
-    StretchedImage* Image1;
-    QPushButton *Command1, *Command4, *Command2, *Command5, *Command6;
-
 protected:
     void keyPressEvent(QKeyEvent* event) override;
 
@@ -81,6 +73,12 @@ private:
     void RestorePicture() override;
     void PreviewRelease() override;
 
+    QLineEdit *txtClubNo, *txtClubName, *txtPictureName;
+    QPlainTextEdit *Text1, *Text2, *Text3, *Text4;
+    QLabel *Label12, *Label16, *Label18;
+    QGroupBox* Frame1;
+    StretchedImage* Image1;
+    QPushButton *Command1, *Command4, *Command2, *Command5, *Command6;
     ProgramData& m_data;
     EditorHost& m_host;
     Dialogs& m_dialogs;

@@ -50,20 +50,18 @@ void WriteMeasurements(SpreadGrid& grid, const ClubMeasurements& m)
     grid.SetCol(2);
     grid.SetText(QString::fromStdString(m.ClubName));
     int column = 3;
-    for (float value : {m.Mass, m.Volume, m.CMx, m.CMy, m.CMz, m.Ixx, m.Iyy, m.Izz, m.Ixy, m.Iyz,
-                        m.Izx, m.LieAngle}) {
+    for (const MeasuredReal& field : kEnteredReals) {
         grid.SetCol(column++);
-        grid.SetNumber(value);
+        grid.SetNumber(m.*field.member);
     }
 }
 
 void WriteResults(SpreadGrid& grid, const ClubResults& r)
 {
     int column = 1;
-    for (float value : {r.EigenX, r.EigenY, r.EigenZ, r.ThsX, r.ThsY, r.ThsZ, r.PhsX, r.PhsY,
-                        r.PhsZ, r.IxxC, r.IyyC, r.IzzC, r.IzcPrime, r.EllipsoidVolume}) {
+    for (const ResultReal& field : kResultReals) {
         grid.SetCol(column++);
-        grid.SetNumber(RoundHalfEven(value, kResultDecimals));
+        grid.SetNumber(RoundHalfEven(r.*field.member, kResultDecimals));
     }
 }
 

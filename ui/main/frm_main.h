@@ -51,9 +51,6 @@ public:
     void mnuContent_Click();
     void mnuAbout_Click();
 
-    SpreadGrid* fpSpread1;
-    SpreadGrid* fpSpread2;
-
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -70,6 +67,8 @@ private:
     void ShowMessage(const QString& text);
     void EndProgram();
 
+    SpreadGrid* fpSpread1;
+    SpreadGrid* fpSpread2;
     ProgramData& m_data;
     Dialogs& m_dialogs;
     DesktopServices& m_desktop;

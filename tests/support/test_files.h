@@ -1,7 +1,10 @@
-// A fresh folder for one test, removed with everything in it afterwards.
+// Files for tests: a fresh folder for one test, removed with everything in
+// it afterwards, and the whole content of a file.
 #pragma once
 
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <string>
 
 #include <stdlib.h>
@@ -28,5 +31,12 @@ public:
 private:
     std::filesystem::path m_path;
 };
+
+// The bytes of the file at `path`; empty when it cannot be read.
+inline std::string ReadWholeFile(const std::filesystem::path& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+}
 
 } // namespace orv::testing
