@@ -190,6 +190,9 @@ void frmMain::FlushData()
     const int clubs = m_data.ClubList.HighestIndex();
     fpSpread1->SetRowCount(clubs);
     fpSpread2->SetRowCount(clubs);
+    // Every cell is rewritten; the views hear of it once per grid.
+    fpSpread1->SetReDraw(false);
+    fpSpread2->SetReDraw(false);
     for (int i = 1; i <= clubs; ++i) {
         const ClubRecord& club = m_data.ClubList.At(i);
         fpSpread1->SetRow(i);
@@ -197,6 +200,8 @@ void frmMain::FlushData()
         fpSpread2->SetRow(i);
         WriteResults(*fpSpread2, club.Results);
     }
+    fpSpread1->SetReDraw(true);
+    fpSpread2->SetReDraw(true);
 }
 
 void frmMain::Command4_Click()

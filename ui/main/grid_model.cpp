@@ -2,7 +2,7 @@
 
 #include "numeric/number_text.h"
 
-#include <QMetaObject>
+#include <algorithm>
 
 namespace orv::ui {
 
@@ -88,7 +88,25 @@ void GridModel::SetCell(int row, int column, CellValue value)
     if (row < 0 || row >= m_rows || column < 0 || column >= m_headers.size())
         return;
     m_cells[CellOffset(row, column)] = std::move(value);
-    ScheduleRefresh();
+    if (!m_holding) {
+        const QModelIndex cell = index(row, column);
+        emit dataChanged(cell, cell, {Qt::DisplayRole});
+        return;
+    }
+    m_firstHeldRow = m_firstHeldRow < 0 ? row : std::min(m_firstHeldRow, row);
+    m_lastHeldRow = std::max(m_lastHeldRow, row);
+}
+
+void GridModel::HoldAnnouncements() { m_holding = true; }
+
+void GridModel::ReleaseAnnouncements()
+{
+    m_holding = false;
+    const int first = m_firstHeldRow;
+    const int last = std::min(m_lastHeldRow, m_rows - 1);
+    m_firstHeldRow = m_lastHeldRow = -1;
+    if (first >= 0 && first <= last)
+        emit dataChanged(index(first, 0), index(last, columnCount() - 1), {Qt::DisplayRole});
 }
 
 QString GridModel::CellText(int row, int column) const
@@ -101,21 +119,6 @@ QString GridModel::CellText(int row, int column) const
 std::size_t GridModel::CellOffset(int row, int column) const
 {
     return static_cast<std::size_t>(row) * m_headers.size() + column;
-}
-
-void GridModel::ScheduleRefresh()
-{
-    if (m_refreshPending)
-        return;
-    m_refreshPending = true;
-    QMetaObject::invokeMethod(
-        this,
-        [this] {
-            m_refreshPending = false;
-            if (m_rows > 0)
-                emit dataChanged(index(0, 0), index(m_rows - 1, columnCount() - 1));
-        },
-        Qt::QueuedConnection);
 }
 
 } // namespace orv::ui

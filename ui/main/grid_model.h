@@ -30,19 +30,23 @@ public:
 
     // Adds blank rows at the end or drops rows from the end.
     void SetRowCount(int rows);
-    // Rows and columns count from 0 here; the display is refreshed once for
-    // all the cells written before control returns to the event loop.
+    // Rows and columns count from 0 here. A write is announced at once with
+    // dataChanged for its cell, or, while announcements are held, together
+    // with every other held write as one dataChanged over the rows written.
     void SetCell(int row, int column, CellValue value);
+    void HoldAnnouncements();
+    void ReleaseAnnouncements();
     [[nodiscard]] QString CellText(int row, int column) const;
 
 private:
     [[nodiscard]] std::size_t CellOffset(int row, int column) const;
-    void ScheduleRefresh();
 
     QStringList m_headers;
     int m_rows = 0;
     std::vector<CellValue> m_cells; // row-major
-    bool m_refreshPending = false;
+    bool m_holding = false;
+    int m_firstHeldRow = -1; // -1: no write is held
+    int m_lastHeldRow = -1;
 };
 
 [[nodiscard]] QString FormatCell(const CellValue& value);

@@ -84,6 +84,14 @@ void SpreadGrid::SetRowCount(int rows)
     }
 }
 
+void SpreadGrid::SetReDraw(bool redraw)
+{
+    if (redraw)
+        m_model->ReleaseAnnouncements();
+    else
+        m_model->HoldAnnouncements();
+}
+
 void SpreadGrid::SetText(const QString& text) { m_model->SetCell(m_row - 1, m_col - 1, text); }
 
 void SpreadGrid::SetNumber(float value) { m_model->SetCell(m_row - 1, m_col - 1, value); }

@@ -31,6 +31,9 @@ public:
     // Choose the cell the next write goes to, in grid numbering.
     void SetRow(int row) { m_row = row; }
     void SetCol(int column) { m_col = column; }
+    // While redrawing is off, writes are shown together when it is turned on
+    // again, as one change over the rows written.
+    void SetReDraw(bool redraw);
     void SetText(const QString& text);
     void SetNumber(float value);
     void SetNumber(double value);
