@@ -1,7 +1,8 @@
 // Rewriting both grids of the main window for the largest document: 32767
 // clubs, every cell, including the display refresh that follows.
-#include "tests/ui/scripted_platform.h"
 #include "ui/main/frm_main.h"
+#include "ui/platform/desktop_services.h"
+#include "ui/platform/qt_dialogs.h"
 
 #include <QApplication>
 
@@ -12,8 +13,9 @@ namespace {
 void BM_FlushDataLargestDocument(benchmark::State& state)
 {
     orv::ProgramData data;
-    orv::testing::ScriptedDialogs dialogs;
-    orv::testing::RecordingDesktop desktop;
+    // Never asked: rewriting the grids shows no dialog.
+    orv::ui::QtDialogs dialogs;
+    orv::ui::QtDesktopServices desktop;
     orv::ui::frmMain window(data, dialogs, desktop);
     window.Load();
     window.show();

@@ -4,7 +4,7 @@
 #include "clubs/club_file.h"
 #include "inertia/ellipsoid_of_inertia.h"
 #include "tests/support/test_files.h"
-#include "tests/inertia/worked_example.h"
+#include "tests/inertia/worked_example_results.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "inertia/computation_state.h"
 #include "inertia/ellipsoid_of_inertia.h"
-#include "tests/inertia/worked_example.h"
+#include "tests/inertia/worked_example_results.h"
 
 #include <gtest/gtest.h>
 
