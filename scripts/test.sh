@@ -7,6 +7,8 @@ root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 source "$root/scripts/install-deps.sh"
 
 build_dir="$root/build"
+# ORV_WERROR=ON in the environment makes every warning an error (CI sets it).
+werror=(-DORV_WERROR="${ORV_WERROR:-OFF}")
 options=(-DCMAKE_BUILD_TYPE=Release -DORV_BUILD_UI=ON -DORV_BUILD_BENCHMARKS=ON)
 if [[ "${1:-}" == "--sanitize" ]]; then
   build_dir="$root/build-asan"
@@ -15,7 +17,7 @@ if [[ "${1:-}" == "--sanitize" ]]; then
   export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 fi
 
-cmake -S "$root" -B "$build_dir" -G Ninja "${options[@]}"
+cmake -S "$root" -B "$build_dir" -G Ninja "${options[@]}" "${werror[@]}"
 cmake --build "$build_dir" --parallel "$(nproc)"
 export QT_QPA_PLATFORM=offscreen
 ctest --test-dir "$build_dir" --output-on-failure --parallel "$(nproc)"

@@ -162,7 +162,7 @@ INSTANTIATE_TEST_SUITE_P(
         BadCsv{"ShortRow", kHeader + "1,a,1\r\n", "line 2, column Volume: the row ends"},
         BadCsv{"TooManyRows", ManyRows(32768), "line 32769: more than 32767 clubs"},
         BadCsv{"OpenQuote", kHeader + "1,\"a,1\r\n", "line 2: a quoted field is never closed"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& param) { return std::string(param.param.name); });
 
 TEST_F(OrvCalcTest, ImportFindsColumnsByNameInAnyOrder)
 {

@@ -153,13 +153,13 @@ TEST_F(MainWindowTest, CellEventSelectsTheSameRowInTheOtherGrid)
     };
     const QList<int> firstEleven{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11};
 
-    emit Control<ui::SpreadGrid>(*window, "fpSpread1")->CellEvent(5, 3);
+    Q_EMIT Control<ui::SpreadGrid>(*window, "fpSpread1")->CellEvent(5, 3);
     EXPECT_EQ(selectedColumns(*Control<ui::SpreadGrid>(*window, "fpSpread2"), 3), firstEleven);
-    emit Control<ui::SpreadGrid>(*window, "fpSpread2")->CellEvent(14, 2);
+    Q_EMIT Control<ui::SpreadGrid>(*window, "fpSpread2")->CellEvent(14, 2);
     EXPECT_EQ(selectedColumns(*Control<ui::SpreadGrid>(*window, "fpSpread1"), 2), firstEleven);
 
     Control<ui::SpreadGrid>(*window, "fpSpread2")->clearSelection();
-    emit Control<ui::SpreadGrid>(*window, "fpSpread1")->CellEvent(3, 0);
+    Q_EMIT Control<ui::SpreadGrid>(*window, "fpSpread1")->CellEvent(3, 0);
     EXPECT_TRUE(Control<ui::SpreadGrid>(*window, "fpSpread2")->selectionModel()->selectedIndexes().isEmpty());
 }
 

@@ -52,9 +52,9 @@ QString ReportText(const std::string& text)
 
 } // namespace
 
-frmEdit::frmEdit(ProgramData& data, EditorHost& host, Dialogs& dialogs, QWidget* parent)
+frmEdit::frmEdit(ProgramData& programData, EditorHost& host, Dialogs& dialogs, QWidget* parent)
     : QDialog(parent)
-    , m_data(data)
+    , m_data(programData)
     , m_host(host)
     , m_dialogs(dialogs)
     , m_pictureFolder(QDir::current().filePath(QStringLiteral("RaviDazov")))

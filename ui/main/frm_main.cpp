@@ -76,8 +76,8 @@ QPushButton* MakeButton(const QString& name, const QString& caption, QRect geome
 
 } // namespace
 
-frmMain::frmMain(ProgramData& data, Dialogs& dialogs, DesktopServices& desktop)
-    : m_data(data)
+frmMain::frmMain(ProgramData& programData, Dialogs& dialogs, DesktopServices& desktop)
+    : m_data(programData)
     , m_dialogs(dialogs)
     , m_desktop(desktop)
     , m_endProgram([] { QCoreApplication::exit(0); })

@@ -90,7 +90,7 @@ void GridModel::SetCell(int row, int column, CellValue value)
     m_cells[CellOffset(row, column)] = std::move(value);
     if (!m_holding) {
         const QModelIndex cell = index(row, column);
-        emit dataChanged(cell, cell, {Qt::DisplayRole});
+        Q_EMIT dataChanged(cell, cell, {Qt::DisplayRole});
         return;
     }
     m_firstHeldRow = m_firstHeldRow < 0 ? row : std::min(m_firstHeldRow, row);
@@ -106,7 +106,7 @@ void GridModel::ReleaseAnnouncements()
     const int last = std::min(m_lastHeldRow, m_rows - 1);
     m_firstHeldRow = m_lastHeldRow = -1;
     if (first >= 0 && first <= last)
-        emit dataChanged(index(first, 0), index(last, columnCount() - 1), {Qt::DisplayRole});
+        Q_EMIT dataChanged(index(first, 0), index(last, columnCount() - 1), {Qt::DisplayRole});
 }
 
 QString GridModel::CellText(int row, int column) const

@@ -30,10 +30,10 @@ SpreadGrid::SpreadGrid(const QString& name, QStringList headers, std::vector<dou
     ApplyColumnWidths();
 
     connect(this, &QTableView::clicked, this, [this](const QModelIndex& index) {
-        emit CellEvent(index.column() + 1, index.row() + 1);
+        Q_EMIT CellEvent(index.column() + 1, index.row() + 1);
     });
     connect(verticalHeader(), &QHeaderView::sectionClicked, this,
-            [this](int section) { emit CellEvent(0, section + 1); });
+            [this](int section) { Q_EMIT CellEvent(0, section + 1); });
     connect(selectionModel(), &QItemSelectionModel::currentChanged, this,
             [this](const QModelIndex& current) { OnCurrentChanged(current); });
 }

@@ -44,7 +44,7 @@ public:
 
     [[nodiscard]] QString CellText(int row, int column) const;
 
-signals:
+Q_SIGNALS:
     // The user clicked the cell at (column, row), grid numbering.
     void CellEvent(int column, int row);
 
