@@ -62,7 +62,8 @@ void frmSplash::BuildControls()
     };
 
     lblProductName = label("lblProductName", QString(), 360, 840, ArialFont(21.75, true));
-    Label2 = label("Label2", QStringLiteral("Product ID:418266"), 1200, 1440, ArialFont(8.25, false));
+    Label2 = label("Label2", QStringLiteral("Product ID:418266"), 1200, 1440,
+                   ArialFont(8.25, false));
     Label3 = label("Label3", QString(), 1560, 1680, ArialFont(8.25, false));
     Picture2 = picture("Picture2", SplashEmblem(), 4005, 360);
     Picture1 = picture("Picture1", SplashBanner(), 1260, 2340);
@@ -71,8 +72,8 @@ void frmSplash::BuildControls()
     link.setColor(QPalette::WindowText, QColor(0, 0, 255));
     Label1->setPalette(link);
     lblWarning = label("lblWarning",
-                       QStringLiteral("Measure twice, calculate once: check every reading."),
-                       2055, 3990, ArialFont(8.25, false));
+                       QStringLiteral("Measure twice, calculate once: check every reading."), 2055,
+                       3990, ArialFont(8.25, false));
 
     const QCursor cursor = SplashCursor();
     for (QWidget* widget : {static_cast<QWidget*>(Frame1), static_cast<QWidget*>(Picture1),
@@ -139,7 +140,8 @@ bool frmSplash::eventFilter(QObject* watched, QEvent* event)
     if (event->type() == QEvent::MouseButtonRelease) {
         auto* mouse = static_cast<QMouseEvent*>(event);
         auto* widget = static_cast<QWidget*>(watched);
-        if (mouse->button() == Qt::LeftButton && widget->rect().contains(mouse->position().toPoint())) {
+        if (mouse->button() == Qt::LeftButton
+            && widget->rect().contains(mouse->position().toPoint())) {
             if (watched == Frame1)
                 Frame1_Click();
             else if (watched == Picture1)

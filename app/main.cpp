@@ -14,13 +14,15 @@
 int main(int argc, char** argv)
 {
     using namespace orv::ui;
-    const bool selfTest = argc > 1 && QString::fromLocal8Bit(argv[1]) == QStringLiteral("--self-test");
+    const bool selfTest = argc > 1
+                          && QString::fromLocal8Bit(argv[1]) == QStringLiteral("--self-test");
     if (selfTest)
         qputenv("QT_QPA_PLATFORM", "offscreen");
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(kApplicationTitle);
-    QApplication::setApplicationVersion(QStringLiteral("%1.%2").arg(kVersionMajor).arg(kVersionMinor));
+    QApplication::setApplicationVersion(
+        QStringLiteral("%1.%2").arg(kVersionMajor).arg(kVersionMinor));
     QApplication::setWindowIcon(ApplicationIcon());
 
     orv::ProgramData data;

@@ -32,6 +32,7 @@ public:
 [[nodiscard]] ClubResults ResultsAsCalculated(const ClubMeasurements& club);
 
 // ResultsAsCalculated of every club, spread over the machine's cores.
-[[nodiscard]] std::vector<ClubResults> ResultsAsCalculated(const std::vector<ClubMeasurements>& clubs);
+[[nodiscard]] std::vector<ClubResults>
+ResultsAsCalculated(const std::vector<ClubMeasurements>& clubs);
 
 } // namespace orv::cli

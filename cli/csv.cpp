@@ -56,7 +56,8 @@ std::vector<CsvRecord> ParseCsv(std::string_view text)
                 if (pos < text.size() && text[pos] != ',' && text[pos] != '\r' && text[pos] != '\n')
                     throw CsvSyntaxError(line, "text follows a closing quote");
             } else {
-                while (pos < text.size() && text[pos] != ',' && text[pos] != '\r' && text[pos] != '\n')
+                while (pos < text.size() && text[pos] != ',' && text[pos] != '\r'
+                       && text[pos] != '\n')
                     field += text[pos++];
             }
             record.fields.push_back(std::move(field));

@@ -7,9 +7,9 @@
 #include <cerrno>
 #include <cstdint>
 #include <cstring>
-#include <system_error>
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <system_error>
 #include <unistd.h>
 
 namespace orv {
@@ -22,7 +22,10 @@ constexpr std::uintmax_t kMaxFileSize = kMaxRecords * (kEmptyRecordSize + 5 * kM
 
 class RecordReader {
 public:
-    explicit RecordReader(std::span<const std::byte> bytes) : m_bytes(bytes) {}
+    explicit RecordReader(std::span<const std::byte> bytes)
+        : m_bytes(bytes)
+    {
+    }
 
     [[nodiscard]] bool AtEnd() const { return m_pos == m_bytes.size(); }
 
@@ -86,7 +89,10 @@ void AppendLittle(std::string& out, std::uint32_t value, int count)
         out += static_cast<char>((value >> (8 * i)) & 0xFF);
 }
 
-void AppendReal(std::string& out, float value) { AppendLittle(out, std::bit_cast<std::uint32_t>(value), 4); }
+void AppendReal(std::string& out, float value)
+{
+    AppendLittle(out, std::bit_cast<std::uint32_t>(value), 4);
+}
 
 std::string SlotName(std::size_t slot)
 {
@@ -173,9 +179,9 @@ std::vector<ClubRecord> DecodeClubData(std::span<const std::byte> bytes)
     std::vector<ClubRecord> records;
     while (!in.AtEnd()) {
         if (records.size() == kMaxRecords) {
-            throw ClubFileError(ClubFileError::Kind::NotClubData,
-                                "The file holds more than " + std::to_string(kMaxClubs)
-                                    + " clubs.");
+            throw ClubFileError(ClubFileError::Kind::NotClubData, "The file holds more than "
+                                                                      + std::to_string(kMaxClubs)
+                                                                      + " clubs.");
         }
         records.push_back(ReadRecord(in));
     }
@@ -195,7 +201,7 @@ std::vector<ClubRecord> ReadDataFile(const std::filesystem::path& path)
         ~Closer() { ::close(fd); }
     } closer{fd};
 
-    struct stat info {};
+    struct stat info { };
     if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode))
         throw ClubFileError(ClubFileError::Kind::CannotOpen, path.string() + " is not a file.");
     if (static_cast<std::uintmax_t>(info.st_size) > kMaxFileSize)

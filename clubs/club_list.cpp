@@ -42,8 +42,8 @@ ClubMeasurements ClubList::Fetch(int k) const { return At(k).Measurements; }
 void ClubList::ReplaceAll(std::vector<ClubRecord> slots)
 {
     if (slots.empty() || slots.size() > static_cast<std::size_t>(kMaxClubs) + 1)
-        throw std::length_error("A club list holds slot 0 and at most "
-                                + std::to_string(kMaxClubs) + " clubs.");
+        throw std::length_error("A club list holds slot 0 and at most " + std::to_string(kMaxClubs)
+                                + " clubs.");
     m_slots = std::move(slots);
 }
 
@@ -58,8 +58,8 @@ int ClubList::HighestIndex() const noexcept { return static_cast<int>(m_slots.si
 void ClubList::CheckIndex(int k) const
 {
     if (k < 0 || k > HighestIndex())
-        throw std::out_of_range("Subscript out of range: club " + std::to_string(k)
-                                + " of 0.." + std::to_string(HighestIndex()));
+        throw std::out_of_range("Subscript out of range: club " + std::to_string(k) + " of 0.."
+                                + std::to_string(HighestIndex()));
 }
 
 } // namespace orv

@@ -14,15 +14,15 @@ namespace orv {
 struct ClubMeasurements {
     std::string ClubNo;
     std::string ClubName;
-    float Mass = 0.0f;     // g
-    float CMx = 0.0f;      // mm
-    float CMy = 0.0f;      // mm
-    float CMz = 0.0f;      // mm
-    float Volume = 0.0f;   // cc
-    float Ixx = 0.0f;      // kg-cm^2, about the x axis through the origin
+    float Mass = 0.0f;   // g
+    float CMx = 0.0f;    // mm
+    float CMy = 0.0f;    // mm
+    float CMz = 0.0f;    // mm
+    float Volume = 0.0f; // cc
+    float Ixx = 0.0f;    // kg-cm^2, about the x axis through the origin
     float Iyy = 0.0f;
     float Izz = 0.0f;
-    float Ixy = 0.0f;      // kg-cm^2, about the diagonal between x and y
+    float Ixy = 0.0f; // kg-cm^2, about the diagonal between x and y
     float Iyz = 0.0f;
     float Izx = 0.0f;
     float LieAngle = 0.0f; // degrees
@@ -39,13 +39,13 @@ struct ClubResults {
     float EigenX = 0.0f; // kg-cm^2, principal moments
     float EigenY = 0.0f;
     float EigenZ = 0.0f;
-    float ThsX = 0.0f;   // degrees, polar angle of each principal axis from +z
+    float ThsX = 0.0f; // degrees, polar angle of each principal axis from +z
     float ThsY = 0.0f;
     float ThsZ = 0.0f;
-    float PhsX = 0.0f;   // degrees, azimuth of each principal axis from +x
+    float PhsX = 0.0f; // degrees, azimuth of each principal axis from +x
     float PhsY = 0.0f;
     float PhsZ = 0.0f;
-    float IxxC = 0.0f;   // kg-cm^2, about the axes through the centre of gravity
+    float IxxC = 0.0f; // kg-cm^2, about the axes through the centre of gravity
     float IyyC = 0.0f;
     float IzzC = 0.0f;
     float IzcPrime = 0.0f;        // kg-cm^2, about the lie-angle axis

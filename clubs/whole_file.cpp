@@ -18,7 +18,11 @@ namespace {
 // Closes the descriptor and removes the temporary file unless it was kept.
 class TemporaryFile {
 public:
-    TemporaryFile(std::string path, int fd) : m_path(std::move(path)), m_fd(fd) {}
+    TemporaryFile(std::string path, int fd)
+        : m_path(std::move(path))
+        , m_fd(fd)
+    {
+    }
     TemporaryFile(const TemporaryFile&) = delete;
     TemporaryFile& operator=(const TemporaryFile&) = delete;
     ~TemporaryFile()
@@ -61,7 +65,7 @@ void WriteAll(int fd, std::string_view data, const std::filesystem::path& target
 
 mode_t NewFileMode(const std::filesystem::path& target)
 {
-    struct stat existing {};
+    struct stat existing { };
     if (::stat(target.c_str(), &existing) == 0)
         return existing.st_mode & 07777;
     const mode_t mask = ::umask(0);

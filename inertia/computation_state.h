@@ -13,8 +13,7 @@
 namespace orv::inertia {
 
 // Runs one step; a failed step is abandoned and the computation goes on.
-template <typename Step>
-void Try(Step&& step)
+template <typename Step> void Try(Step&& step)
 {
     try {
         step();
@@ -25,7 +24,10 @@ void Try(Step&& step)
 
 // Values that a failed step never set read 0, as the computation relies on.
 struct ComputationState {
-    explicit ComputationState(const ClubMeasurements& measured) : club(measured) {}
+    explicit ComputationState(const ClubMeasurements& measured)
+        : club(measured)
+    {
+    }
 
     const ClubMeasurements& club;
 

@@ -32,7 +32,7 @@ struct EllipsoidOfInertia {
 
 enum class ReportTexts { Include, Skip };
 
-[[nodiscard]] EllipsoidOfInertia ComputeEllipsoidOfInertia(
-    const ClubMeasurements& club, ReportTexts texts = ReportTexts::Include);
+[[nodiscard]] EllipsoidOfInertia
+ComputeEllipsoidOfInertia(const ClubMeasurements& club, ReportTexts texts = ReportTexts::Include);
 
 } // namespace orv

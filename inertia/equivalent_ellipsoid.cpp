@@ -11,8 +11,8 @@
 namespace orv::inertia {
 namespace {
 
-constexpr int kFloor = 3;  // mm
-constexpr int kCap = 150;  // mm
+constexpr int kFloor = 3; // mm
+constexpr int kCap = 150; // mm
 constexpr double kEllipsoidFactor = 4.0 / 3.0 * kPi;
 
 } // namespace
@@ -60,9 +60,7 @@ void ComputeEquivalentVolume(ComputationState& state)
     for (int i = 0; i < axes; ++i)
         Try([&] { state.P = Checked(state.P * s.Item(i, 0)); });
     Try([&] { state.Vell = Checked(kEllipsoidFactor * state.P / 1000.0); });
-    Try([&] {
-        state.k = CheckedPow(CheckedDivide(state.club.Volume, state.Vell), 1.0 / 3.0);
-    });
+    Try([&] { state.k = CheckedPow(CheckedDivide(state.club.Volume, state.Vell), 1.0 / 3.0); });
 
     state.P = 1.0;
     for (int i = 0; i < axes; ++i) {

@@ -27,8 +27,7 @@ void CheckPermutation(std::span<const int> order, int size)
 }
 
 // The fixed-size solver spares the tensor's 3 x 3 case every allocation.
-template <typename Fixed>
-void Decompose(const ConstMap& matrix, Map& values, Map& vectors)
+template <typename Fixed> void Decompose(const ConstMap& matrix, Map& values, Map& vectors)
 {
     const Eigen::SelfAdjointEigenSolver<Fixed> solver{Fixed{matrix}};
     if (solver.info() != Eigen::Success)
@@ -153,9 +152,11 @@ MatrixObject MatrixObject::Multiply(const MatrixObject& right) const
     if (m_columns != right.m_rows)
         throw MatrixError("Matrix shapes do not fit for multiplication");
     MatrixObject result(m_rows, right.m_columns);
-    Map(result.Elements(), m_rows, right.m_columns).noalias() =
-        ConstMap(Elements(), m_rows, m_columns)
-        * ConstMap(right.Elements(), right.m_rows, right.m_columns);
+    Map(result.Elements(), m_rows, right.m_columns).noalias() = ConstMap(Elements(), m_rows,
+                                                                         m_columns)
+                                                                * ConstMap(right.Elements(),
+                                                                           right.m_rows,
+                                                                           right.m_columns);
     return result;
 }
 

@@ -70,7 +70,10 @@ private:
     void CheckIndex(int row, int column) const;
     [[nodiscard]] std::size_t Offset(int row, int column) const;
     [[nodiscard]] std::size_t Size() const { return static_cast<std::size_t>(m_rows) * m_columns; }
-    [[nodiscard]] double* Elements() { return Size() <= kInlineElements ? m_inline.data() : m_heap.data(); }
+    [[nodiscard]] double* Elements()
+    {
+        return Size() <= kInlineElements ? m_inline.data() : m_heap.data();
+    }
     [[nodiscard]] const double* Elements() const
     {
         return Size() <= kInlineElements ? m_inline.data() : m_heap.data();

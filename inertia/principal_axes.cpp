@@ -28,8 +28,9 @@ void ColumnOfRow(MatrixObject& target, const MatrixObject& vectors, int row)
 
 void ComputePrincipalAxes(ComputationState& state)
 {
-    Try([&] { state.T.Eigen(state.Values, state.ValuesImaginary, state.Vectors,
-                            state.VectorsImaginary); });
+    Try([&] {
+        state.T.Eigen(state.Values, state.ValuesImaginary, state.Vectors, state.VectorsImaginary);
+    });
 
     const int n = state.Values.RowCount() - 1;
     if (n >= 0)

@@ -17,7 +17,8 @@ void StoreItem(float& field, const MatrixObject& matrix, int row, int column)
     Try([&] { field = ToSingle(matrix.Item(row, column)); });
 }
 
-void WriteText(EllipsoidReport* report, std::string EllipsoidReport::*box, const MatrixObject& matrix)
+void WriteText(EllipsoidReport* report, std::string EllipsoidReport::*box,
+               const MatrixObject& matrix)
 {
     if (report)
         Try([&] { report->*box = matrix.ToText(kReportDecimals, ""); });
@@ -31,11 +32,12 @@ void ComputeSemiAxes(ComputationState& state, const ClubResults& results)
         const long double scaled = static_cast<long double>(results.EllipsoidVolume)
                                    * CheckedSqrt(product) * 3.0L;
         const long double quotient = Checked(scaled / static_cast<long double>(4.0 * kPi));
-        state.K = static_cast<double>(
-            CheckedPow(quotient, static_cast<long double>(1.0 / 3.0)));
+        state.K = static_cast<double>(CheckedPow(quotient, static_cast<long double>(1.0 / 3.0)));
     });
     const auto semiAxis = [&](double& axis, float diagonalMoment) {
-        Try([&] { axis = CheckedDivide(state.K, CheckedSqrt(static_cast<double>(diagonalMoment))); });
+        Try([&] {
+            axis = CheckedDivide(state.K, CheckedSqrt(static_cast<double>(diagonalMoment)));
+        });
     };
     semiAxis(state.a, results.IxxC);
     semiAxis(state.b, results.IyyC);

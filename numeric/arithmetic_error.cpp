@@ -71,10 +71,7 @@ long double CheckedSqrt(long double value)
     return Checked(std::sqrt(value));
 }
 
-double CheckedPow(double base, double exponent)
-{
-    return Checked(std::pow(base, exponent));
-}
+double CheckedPow(double base, double exponent) { return Checked(std::pow(base, exponent)); }
 
 long double CheckedPow(long double base, long double exponent)
 {

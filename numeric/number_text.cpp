@@ -97,8 +97,8 @@ std::string FormatGeneral(double value, int significantDigits)
         return "0";
 
     Buffer buffer;
-    const std::string_view scientific =
-        ToChars(buffer, value, std::chars_format::scientific, significantDigits - 1);
+    const std::string_view scientific = ToChars(buffer, value, std::chars_format::scientific,
+                                                significantDigits - 1);
     const std::size_t e = scientific.find('e');
     int exponent = 0;
     std::from_chars(scientific.data() + e + 1 + (scientific[e + 1] == '+'),

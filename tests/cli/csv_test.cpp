@@ -16,8 +16,9 @@ TEST(Csv, QuotesOnlyWhatNeedsIt)
 
 TEST(Csv, ReadsQuotedFieldsAndCountsLines)
 {
-    const std::vector<CsvRecord> records =
-        ParseCsv("\xEF\xBB\xBF" "a,b\r\n\"x, y\",\"two\nlines\"\r\n\"q\"\"q\",\nlast,row");
+    const std::vector<CsvRecord> records = ParseCsv(
+        "\xEF\xBB\xBF"
+        "a,b\r\n\"x, y\",\"two\nlines\"\r\n\"q\"\"q\",\nlast,row");
     ASSERT_EQ(records.size(), 4u);
     EXPECT_EQ(records[0].fields, (std::vector<std::string>{"a", "b"}));
     EXPECT_EQ(records[1].fields, (std::vector<std::string>{"x, y", "two\nlines"}));

@@ -3,8 +3,8 @@
 #include "cli/club_csv.h"
 #include "clubs/club_file.h"
 #include "inertia/ellipsoid_of_inertia.h"
-#include "tests/support/test_files.h"
 #include "tests/inertia/worked_example_results.h"
+#include "tests/support/test_files.h"
 
 #include <gtest/gtest.h>
 
@@ -55,7 +55,8 @@ ClubList SmallDocument()
     ClubResults results;
     results.EigenX = 3.57028f;
     results.PhsZ = 180;
-    for (const auto& [club, result] : {std::pair{driver, results}, std::pair{fairway, ClubResults{}}}) {
+    for (const auto& [club, result] :
+         {std::pair{driver, results}, std::pair{fairway, ClubResults{}}}) {
         list.AppendEmpty();
         list.Store(list.HighestIndex(), club, result);
     }
@@ -74,7 +75,8 @@ TEST_F(OrvCalcTest, ExportMatchesTheFixture)
     SaveDataFile(Path("small.orv"), SmallDocument());
     const Outcome run = OrvCalc({"export", Path("small.orv")});
     EXPECT_EQ(run.status, 0) << run.err;
-    EXPECT_EQ(run.out, ReadWholeFile(std::filesystem::path(ORV_CLI_FIXTURES) / "small_document.csv"));
+    EXPECT_EQ(run.out,
+              ReadWholeFile(std::filesystem::path(ORV_CLI_FIXTURES) / "small_document.csv"));
 
     EXPECT_EQ(OrvCalc({"export", Path("small.orv"), Path("small.csv")}).status, 0);
     EXPECT_EQ(ReadWholeFile(Path("small.csv")), run.out);
@@ -124,9 +126,10 @@ struct BadCsv {
     const char* message;
 };
 
-class BadImportTest : public OrvCalcTest, public ::testing::WithParamInterface<BadCsv> {};
+class BadImportTest : public OrvCalcTest, public ::testing::WithParamInterface<BadCsv> { };
 
-const std::string kHeader = "ClubNo,ClubName,Mass,Volume,CMx,CMy,CMz,Ixx,Iyy,Izz,Ixy,Iyz,Izx,LieAngle\r\n";
+const std::string kHeader =
+    "ClubNo,ClubName,Mass,Volume,CMx,CMy,CMz,Ixx,Iyy,Izz,Ixy,Iyz,Izx,LieAngle\r\n";
 
 std::string ManyRows(int rows)
 {
@@ -149,10 +152,13 @@ TEST_P(BadImportTest, SaysWhereAndWritesNothing)
 INSTANTIATE_TEST_SUITE_P(
     Inputs, BadImportTest,
     ::testing::Values(
-        BadCsv{"MissingColumn", "ClubNo,ClubName,Mass\r\n1,a,2\r\n", "line 1, column Volume: the column is missing"},
-        BadCsv{"NotANumber", kHeader + "1,a,1,1,1,1,1,1,1,1,1,1,1,1\r\n2,b,heavy,1,1,1,1,1,1,1,1,1,1,1\r\n",
+        BadCsv{"MissingColumn", "ClubNo,ClubName,Mass\r\n1,a,2\r\n",
+               "line 1, column Volume: the column is missing"},
+        BadCsv{"NotANumber",
+               kHeader + "1,a,1,1,1,1,1,1,1,1,1,1,1,1\r\n2,b,heavy,1,1,1,1,1,1,1,1,1,1,1\r\n",
                "line 3, column Mass: \"heavy\" is not a number"},
-        BadCsv{"EmptyNumber", kHeader + "1,a,1,,1,1,1,1,1,1,1,1,1,1\r\n", "line 2, column Volume: \"\" is not a number"},
+        BadCsv{"EmptyNumber", kHeader + "1,a,1,,1,1,1,1,1,1,1,1,1,1\r\n",
+               "line 2, column Volume: \"\" is not a number"},
         BadCsv{"BeyondSingle", kHeader + "1,a,1,1,1,1,1,1,1,1,1,1e39,1,1\r\n",
                "line 2, column Iyz: \"1e39\" is beyond the single-precision range"},
         BadCsv{"BeyondDouble", kHeader + "1,a,1,1,1,1,1,1,1,1,1,1,1,1e400\r\n",
@@ -202,9 +208,12 @@ TEST_F(OrvCalcTest, UnreadableInputsAndOutputsFailWithTheReason)
 
 TEST(OrvCalcUsage, WrongUsageShowsTheUsageWithStatusTwo)
 {
-    for (const std::vector<std::string>& arguments :
-         {std::vector<std::string>{}, {"export"}, {"recompute", "a.orv"}, {"import", "a", "b", "c"},
-          {"frobnicate", "x"}, {"--help", "extra"}}) {
+    for (const std::vector<std::string>& arguments : {std::vector<std::string>{},
+                                                      {"export"},
+                                                      {"recompute", "a.orv"},
+                                                      {"import", "a", "b", "c"},
+                                                      {"frobnicate", "x"},
+                                                      {"--help", "extra"}}) {
         const Outcome run = OrvCalc(arguments);
         EXPECT_EQ(run.status, 2);
         EXPECT_NE(run.err.find("Usage: orv-calc"), std::string::npos);

@@ -20,7 +20,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     orv::ClubList list;
     list.ReplaceAll(std::move(records));
     const std::string again = orv::EncodeClubData(list.Slots());
-    if (again.size() != size || !std::equal(again.begin(), again.end(), reinterpret_cast<const char*>(data)))
+    if (again.size() != size
+        || !std::equal(again.begin(), again.end(), reinterpret_cast<const char*>(data)))
         std::abort();
     return 0;
 }

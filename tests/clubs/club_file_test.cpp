@@ -21,7 +21,8 @@ using testing::TemporaryFolder;
 
 void WriteBytes(const std::filesystem::path& path, std::string_view bytes)
 {
-    std::ofstream(path, std::ios::binary).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    std::ofstream(path, std::ios::binary)
+        .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
 }
 
 std::span<const std::byte> AsBytes(std::string_view text)
@@ -52,7 +53,10 @@ TEST(ClubFile, ExampleRecordByteForByte)
     const ClubRecord record = DriverSeven();
     const std::string bytes = EncodeClubData(std::span(&record, 1));
     ASSERT_EQ(bytes.size(), 125u);
-    const std::string start("\x01\x00\x37\x06\x00" "Driver" "\x00\x00\x48\x43", 15);
+    const std::string start("\x01\x00\x37\x06\x00"
+                            "Driver"
+                            "\x00\x00\x48\x43",
+                            15);
     EXPECT_EQ(bytes.substr(0, 15), start);
     // Azimuth follows Mass, CMx..CMz, Volume and the seven other measurements.
     EXPECT_EQ(bytes.substr(11 + 12 * 4, 4), std::string("\x00\x00\x34\x43", 4));
@@ -103,7 +107,9 @@ TEST(ClubFile, FileEndingInsideARecordIsNotClubData)
 
 TEST(ClubFile, TextCountBeyondTheFileIsDetectedWithoutAllocating)
 {
-    const std::string bytes("\xFF\xFF" "abc", 5);
+    const std::string bytes("\xFF\xFF"
+                            "abc",
+                            5);
     try {
         (void)DecodeClubData(AsBytes(bytes));
         FAIL();
@@ -138,7 +144,7 @@ struct NameCase {
     bool accepted;
 };
 
-class FileNameRuleTest : public ::testing::TestWithParam<NameCase> {};
+class FileNameRuleTest : public ::testing::TestWithParam<NameCase> { };
 
 TEST_P(FileNameRuleTest, LooksOnlyAtTheLastThreeCharacters)
 {
@@ -177,7 +183,10 @@ TEST(ClubFile, TextsConvertThroughWindows1252)
     ClubRecord record;
     record.Measurements.ClubName = "Caf\u00e9 \u20ac5";
     const std::string bytes = EncodeClubData(std::span(&record, 1));
-    EXPECT_EQ(bytes.substr(2, 2 + 7), std::string("\x07\x00" "Caf\xE9 \x80" "5", 9));
+    EXPECT_EQ(bytes.substr(2, 2 + 7), std::string("\x07\x00"
+                                                  "Caf\xE9 \x80"
+                                                  "5",
+                                                  9));
     EXPECT_EQ(DecodeClubData(AsBytes(bytes)).front(), record);
 }
 
@@ -220,18 +229,25 @@ std::vector<std::uint32_t> AllBits(const ClubRecord& record)
 {
     const ClubMeasurements& m = record.Measurements;
     const ClubResults& r = record.Results;
-    return {Bits(m.Mass), Bits(m.CMx), Bits(m.CMy), Bits(m.CMz), Bits(m.Volume), Bits(m.Ixx),
-            Bits(m.Iyy), Bits(m.Izz), Bits(m.Ixy), Bits(m.Iyz), Bits(m.Izx), Bits(m.LieAngle),
-            Bits(m.Azimuth), Bits(r.EigenX), Bits(r.EigenY), Bits(r.EigenZ), Bits(r.ThsX),
-            Bits(r.ThsY), Bits(r.ThsZ), Bits(r.PhsX), Bits(r.PhsY), Bits(r.PhsZ), Bits(r.IxxC),
-            Bits(r.IyyC), Bits(r.IzzC), Bits(r.IzcPrime), Bits(r.EllipsoidVolume)};
+    return {Bits(m.Mass),    Bits(m.CMx),      Bits(m.CMy),
+            Bits(m.CMz),     Bits(m.Volume),   Bits(m.Ixx),
+            Bits(m.Iyy),     Bits(m.Izz),      Bits(m.Ixy),
+            Bits(m.Iyz),     Bits(m.Izx),      Bits(m.LieAngle),
+            Bits(m.Azimuth), Bits(r.EigenX),   Bits(r.EigenY),
+            Bits(r.EigenZ),  Bits(r.ThsX),     Bits(r.ThsY),
+            Bits(r.ThsZ),    Bits(r.PhsX),     Bits(r.PhsY),
+            Bits(r.PhsZ),    Bits(r.IxxC),     Bits(r.IyyC),
+            Bits(r.IzzC),    Bits(r.IzcPrime), Bits(r.EllipsoidVolume)};
 }
 
 // Random bytes of every value read as Windows-1252 texts, and reals drawn to
 // include negative zero, subnormals, infinities and NaNs with payloads.
 class RandomClubs {
 public:
-    explicit RandomClubs(unsigned seed) : m_random(seed) {}
+    explicit RandomClubs(unsigned seed)
+        : m_random(seed)
+    {
+    }
 
     std::string Text()
     {
@@ -248,7 +264,8 @@ public:
                                                      0xFFBFFFFFu, 0x7F800001u};
         const int kind = std::uniform_int_distribution<int>(0, 3)(m_random);
         if (kind == 0)
-            return std::bit_cast<float>(kSpecial[std::uniform_int_distribution<int>(0, 7)(m_random)]);
+            return std::bit_cast<float>(
+                kSpecial[std::uniform_int_distribution<int>(0, 7)(m_random)]);
         if (kind == 1)
             return std::bit_cast<float>(static_cast<std::uint32_t>(m_random()));
         return std::uniform_real_distribution<float>(-500, 500)(m_random);
@@ -258,13 +275,19 @@ public:
     {
         ClubRecord record;
         ClubMeasurements& m = record.Measurements;
-        for (std::string* text : {&m.ClubNo, &m.ClubName, &m.PictureName, &m.Reserved1, &m.Reserved2})
+        for (std::string* text :
+             {&m.ClubNo, &m.ClubName, &m.PictureName, &m.Reserved1, &m.Reserved2})
             *text = Text();
         ClubResults& r = record.Results;
-        for (float* real : {&m.Mass, &m.CMx, &m.CMy, &m.CMz, &m.Volume, &m.Ixx, &m.Iyy, &m.Izz,
-                            &m.Ixy, &m.Iyz, &m.Izx, &m.LieAngle, &m.Azimuth, &r.EigenX, &r.EigenY,
-                            &r.EigenZ, &r.ThsX, &r.ThsY, &r.ThsZ, &r.PhsX, &r.PhsY, &r.PhsZ,
-                            &r.IxxC, &r.IyyC, &r.IzzC, &r.IzcPrime, &r.EllipsoidVolume})
+        for (float* real : {&m.Mass,    &m.CMx,      &m.CMy,
+                            &m.CMz,     &m.Volume,   &m.Ixx,
+                            &m.Iyy,     &m.Izz,      &m.Ixy,
+                            &m.Iyz,     &m.Izx,      &m.LieAngle,
+                            &m.Azimuth, &r.EigenX,   &r.EigenY,
+                            &r.EigenZ,  &r.ThsX,     &r.ThsY,
+                            &r.ThsZ,    &r.PhsX,     &r.PhsY,
+                            &r.PhsZ,    &r.IxxC,     &r.IyyC,
+                            &r.IzzC,    &r.IzcPrime, &r.EllipsoidVolume})
             *real = Real();
         return record;
     }

@@ -10,7 +10,7 @@ struct CodePageCase {
     const char* utf8;
 };
 
-class CodePageTest : public ::testing::TestWithParam<CodePageCase> {};
+class CodePageTest : public ::testing::TestWithParam<CodePageCase> { };
 
 TEST_P(CodePageTest, ConvertsBothWays)
 {
@@ -21,9 +21,10 @@ TEST_P(CodePageTest, ConvertsBothWays)
 INSTANTIATE_TEST_SUITE_P(
     Characters, CodePageTest,
     ::testing::Values(CodePageCase{"Driver 7", "Driver 7"}, CodePageCase{"\x80", "\u20ac"},
-                      CodePageCase{"\x81", "\u0081"}, CodePageCase{"\x8D\x8F\x90\x9D",
-                                                                   "\u008d\u008f\u0090\u009d"},
-                      CodePageCase{"\x9F", "\u0178"}, CodePageCase{"\xA0\xE9\xFF", "\u00a0\u00e9\u00ff"},
+                      CodePageCase{"\x81", "\u0081"},
+                      CodePageCase{"\x8D\x8F\x90\x9D", "\u008d\u008f\u0090\u009d"},
+                      CodePageCase{"\x9F", "\u0178"},
+                      CodePageCase{"\xA0\xE9\xFF", "\u00a0\u00e9\u00ff"},
                       CodePageCase{"\x93quoted\x94", "\u201cquoted\u201d"}));
 
 TEST(CodePage, EveryByteRoundTrips)
@@ -36,8 +37,8 @@ TEST(CodePage, EveryByteRoundTrips)
 
 TEST(CodePage, RefusesWhatItCannotStore)
 {
-    for (const char* text : {"\u65e5", "\u0080", "\U0001F600", "\xC3", "\xC0\x80", "\xED\xA0\x80",
-                             "\xFF", "a\x80"}) {
+    for (const char* text :
+         {"\u65e5", "\u0080", "\U0001F600", "\xC3", "\xC0\x80", "\xED\xA0\x80", "\xFF", "a\x80"}) {
         EXPECT_FALSE(Utf8ToWindows1252(text).has_value()) << text;
     }
 }

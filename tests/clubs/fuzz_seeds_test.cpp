@@ -13,7 +13,8 @@ void WriteSeed(const std::string& name, const std::string& bytes)
 {
     const std::filesystem::path folder(ORV_FUZZ_SEED_DIR);
     std::filesystem::create_directories(folder);
-    std::ofstream(folder / name, std::ios::binary).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    std::ofstream(folder / name, std::ios::binary)
+        .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
 }
 
 TEST(FuzzSeeds, WritesValidAndDamagedFiles)
@@ -35,7 +36,8 @@ TEST(FuzzSeeds, WritesValidAndDamagedFiles)
 
     EXPECT_EQ(DecodeClubData(std::as_bytes(std::span(full.data(), full.size()))).size(), 3u);
     const std::string cut = full.substr(0, full.size() - 3);
-    EXPECT_THROW((void)DecodeClubData(std::as_bytes(std::span(cut.data(), cut.size()))), ClubFileError);
+    EXPECT_THROW((void)DecodeClubData(std::as_bytes(std::span(cut.data(), cut.size()))),
+                 ClubFileError);
 }
 
 } // namespace

@@ -141,13 +141,12 @@ TEST(EllipsoidOfInertia, WorkedExampleReport)
 {
     const EllipsoidReport report = ComputeEllipsoidOfInertia(WorkedExample()).Report;
     EXPECT_EQ(report.Text1, "3.570\r\n2.943\r\n1.987");
-    EXPECT_EQ(report.Text4,
-              " 2.000  -0.100   0.050\r\n"
-              "-0.100   3.000   0.200\r\n"
-              " 0.050   0.200   3.500\r\n"
-              "Izc' = 3.5\r\n"
-              "Equivalent Ellipsoid Volume = 200\r\n"
-              "a = 4.26cm; b = 3.48cm; c = 3.22cm");
+    EXPECT_EQ(report.Text4, " 2.000  -0.100   0.050\r\n"
+                            "-0.100   3.000   0.200\r\n"
+                            " 0.050   0.200   3.500\r\n"
+                            "Izc' = 3.5\r\n"
+                            "Equivalent Ellipsoid Volume = 200\r\n"
+                            "a = 4.26cm; b = 3.48cm; c = 3.22cm");
     EXPECT_EQ(std::count(report.Text2.begin(), report.Text2.end(), '\n'), 2);
     EXPECT_EQ(std::count(report.Text3.begin(), report.Text3.end(), '\n'), 2);
 }

@@ -62,7 +62,8 @@ TEST(MatrixObject, EigenFollowsItsConvention)
 TEST(MatrixObject, EigenRefusesUnsuitableMatrices)
 {
     MatrixObject values, second, vectors, fourth;
-    EXPECT_THROW(Make(2, 3, {1, 2, 3, 4, 5, 6}).Eigen(values, second, vectors, fourth), MatrixError);
+    EXPECT_THROW(Make(2, 3, {1, 2, 3, 4, 5, 6}).Eigen(values, second, vectors, fourth),
+                 MatrixError);
     EXPECT_THROW(Make(2, 2, {1, 2, 3, 4}).Eigen(values, second, vectors, fourth), MatrixError);
     EXPECT_THROW(Make(2, 2, {1, NAN, NAN, 4}).Eigen(values, second, vectors, fourth), MatrixError);
     EXPECT_THROW(MatrixObject().Eigen(values, second, vectors, fourth), MatrixError);
@@ -120,7 +121,8 @@ TEST(MatrixObject, LargerMatricesKeepTheirElements)
     const MatrixObject square = tall.Multiply(wide); // 5 x 5
     EXPECT_EQ(square.Item(4, 4), 25 + 100);
     EXPECT_EQ(square.Item(0, 4), 5 + 60);
-    EXPECT_EQ(square.Sum(0), (1 + 2 + 3 + 4 + 5) * (1 + 2 + 3 + 4 + 5) + (6 + 7 + 8 + 9 + 10) * (6 + 7 + 8 + 9 + 10));
+    EXPECT_EQ(square.Sum(0), (1 + 2 + 3 + 4 + 5) * (1 + 2 + 3 + 4 + 5)
+                                 + (6 + 7 + 8 + 9 + 10) * (6 + 7 + 8 + 9 + 10));
 
     MatrixObject values, second, vectors, fourth;
     copy.Eigen(values, second, vectors, fourth);
@@ -149,9 +151,8 @@ TEST(MatrixObject, LargerMatricesKeepTheirElements)
 
 TEST(MatrixObject, ToTextAlignsColumnsWithThreeDecimals)
 {
-    EXPECT_EQ(Make(2, 2, {1.23456, -10.5, -0.0001, 2}).ToText(3, ""),
-              "  1.235  -10.500\r\n"
-              "  0.000    2.000");
+    EXPECT_EQ(Make(2, 2, {1.23456, -10.5, -0.0001, 2}).ToText(3, ""), "  1.235  -10.500\r\n"
+                                                                      "  0.000    2.000");
     EXPECT_EQ(Make(1, 1, {0.0625}).ToText(3, "Title"), "Title\r\n0.062");
     EXPECT_EQ(MatrixObject().ToText(3, ""), "");
 }

@@ -47,9 +47,9 @@ struct Box {
 };
 
 struct Body {
-    Vector principal;   // moments about the box's own axes, kg-cm^2
-    Matrix rotation;    // column k: the direction of principal axis k
-    Matrix tensor;      // about the centre of gravity, measuring frame
+    Vector principal; // moments about the box's own axes, kg-cm^2
+    Matrix rotation;  // column k: the direction of principal axis k
+    Matrix tensor;    // about the centre of gravity, measuring frame
 };
 
 Body Describe(const Box& box)
@@ -64,8 +64,7 @@ Body Describe(const Box& box)
         for (int j = 0; j < 3; ++j) {
             body.tensor[i][j] = 0;
             for (int k = 0; k < 3; ++k)
-                body.tensor[i][j] +=
-                    body.rotation[i][k] * body.principal[k] * body.rotation[j][k];
+                body.tensor[i][j] += body.rotation[i][k] * body.principal[k] * body.rotation[j][k];
         }
     return body;
 }
@@ -110,7 +109,7 @@ Vector Direction(float thsDeg, float phsDeg)
     return {std::sin(ths) * std::cos(phs), std::sin(ths) * std::sin(phs), std::cos(ths)};
 }
 
-class BoxBodyTest : public ::testing::TestWithParam<Box> {};
+class BoxBodyTest : public ::testing::TestWithParam<Box> { };
 
 TEST_P(BoxBodyTest, RecoversPrincipalMomentsAndAxes)
 {
@@ -147,12 +146,11 @@ TEST_P(BoxBodyTest, RecoversPrincipalMomentsAndAxes)
     EXPECT_NEAR(r.EllipsoidVolume, box.sidesCm[0] * box.sidesCm[1] * box.sidesCm[2], 1e-3);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    TurnedBoxes, BoxBodyTest,
-    ::testing::Values(Box{0.2, {10, 6, 4}, {30, 20, 10}, {1.5, -2.0, 0.7}},
-                      Box{0.198, {11, 8, 5}, {-75, 48, 160}, {3.2, 0.4, -1.1}},
-                      Box{0.31, {7, 9, 3}, {12, -33, 71}, {-0.6, 2.5, 1.9}},
-                      Box{0.45, {12, 5, 7.5}, {137, 5, -20}, {0, 0, 0}}));
+INSTANTIATE_TEST_SUITE_P(TurnedBoxes, BoxBodyTest,
+                         ::testing::Values(Box{0.2, {10, 6, 4}, {30, 20, 10}, {1.5, -2.0, 0.7}},
+                                           Box{0.198, {11, 8, 5}, {-75, 48, 160}, {3.2, 0.4, -1.1}},
+                                           Box{0.31, {7, 9, 3}, {12, -33, 71}, {-0.6, 2.5, 1.9}},
+                                           Box{0.45, {12, 5, 7.5}, {137, 5, -20}, {0, 0, 0}}));
 
 } // namespace
 } // namespace orv

@@ -16,7 +16,7 @@ struct Atan2Case {
     float expected;
 };
 
-class Atan2Test : public ::testing::TestWithParam<Atan2Case> {};
+class Atan2Test : public ::testing::TestWithParam<Atan2Case> { };
 
 TEST_P(Atan2Test, GivesTheAngleOfThePointWithTheFiveDecimalPi)
 {

@@ -6,8 +6,8 @@
 #include <charconv>
 #include <cmath>
 #include <cstdint>
-#include <random>
 #include <limits>
+#include <random>
 
 namespace orv {
 namespace {
@@ -17,7 +17,7 @@ struct FormatCase {
     const char* text;
 };
 
-class FormatSingleTest : public ::testing::TestWithParam<FormatCase> {};
+class FormatSingleTest : public ::testing::TestWithParam<FormatCase> { };
 
 TEST_P(FormatSingleTest, WritesTheGeneralNumberFormat)
 {
@@ -32,9 +32,9 @@ INSTANTIATE_TEST_SUITE_P(
                       FormatCase{12345678, "1.234568E+07"}, FormatCase{1234567, "1234567"},
                       FormatCase{0.0001f, "0.0001"}, FormatCase{0.00000015f, "1.5E-07"},
                       FormatCase{200.5f, "200.5"}, FormatCase{-2.5f, "-2.5"},
-                      FormatCase{1.9999996f, "2"},
-                      FormatCase{9999999.0f, "9999999"}, FormatCase{99999999.0f, "1E+08"},
-                      FormatCase{3.4e38f, "3.4E+38"}, FormatCase{2.3317f, "2.3317"},
+                      FormatCase{1.9999996f, "2"}, FormatCase{9999999.0f, "9999999"},
+                      FormatCase{99999999.0f, "1E+08"}, FormatCase{3.4e38f, "3.4E+38"},
+                      FormatCase{2.3317f, "2.3317"},
                       FormatCase{std::numeric_limits<float>::infinity(), "Infinity"}));
 
 TEST(FormatGeneral, DoublesKeepFifteenDigits)
@@ -49,7 +49,7 @@ struct ParseCase {
     double value;
 };
 
-class ParseLeadingNumberTest : public ::testing::TestWithParam<ParseCase> {};
+class ParseLeadingNumberTest : public ::testing::TestWithParam<ParseCase> { };
 
 TEST_P(ParseLeadingNumberTest, ReadsTheNumberAtTheStart)
 {
@@ -89,27 +89,27 @@ struct RoundCase {
     double rounded;
 };
 
-class RoundHalfEvenTest : public ::testing::TestWithParam<RoundCase> {};
+class RoundHalfEvenTest : public ::testing::TestWithParam<RoundCase> { };
 
 TEST_P(RoundHalfEvenTest, RoundsExactTiesToEven)
 {
     EXPECT_EQ(RoundHalfEven(GetParam().value, GetParam().decimals), GetParam().rounded);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Examples, RoundHalfEvenTest,
-    ::testing::Values(RoundCase{static_cast<float>(12.3456), 3, 12.346}, RoundCase{0.0625, 3, 0.062},
-                      RoundCase{0.0875, 3, 0.087}, RoundCase{200.5, 3, 200.5},
-                      RoundCase{2.5, 0, 2}, RoundCase{3.5, 0, 4}, RoundCase{-0.0625, 3, -0.062},
-                      RoundCase{2.0004, 3, 2}, RoundCase{4.2609, 2, 4.26},
-                      RoundCase{0.125, 2, 0.12}, RoundCase{0.375, 2, 0.38}));
+INSTANTIATE_TEST_SUITE_P(Examples, RoundHalfEvenTest,
+                         ::testing::Values(RoundCase{static_cast<float>(12.3456), 3, 12.346},
+                                           RoundCase{0.0625, 3, 0.062}, RoundCase{0.0875, 3, 0.087},
+                                           RoundCase{200.5, 3, 200.5}, RoundCase{2.5, 0, 2},
+                                           RoundCase{3.5, 0, 4}, RoundCase{-0.0625, 3, -0.062},
+                                           RoundCase{2.0004, 3, 2}, RoundCase{4.2609, 2, 4.26},
+                                           RoundCase{0.125, 2, 0.12}, RoundCase{0.375, 2, 0.38}));
 
 struct RoundedTextCase {
     double value;
     const char* text;
 };
 
-class FormatRoundedTest : public ::testing::TestWithParam<RoundedTextCase> {};
+class FormatRoundedTest : public ::testing::TestWithParam<RoundedTextCase> { };
 
 TEST_P(FormatRoundedTest, WritesTwoDecimalsWithoutTrailingZeros)
 {
@@ -118,10 +118,8 @@ TEST_P(FormatRoundedTest, WritesTwoDecimalsWithoutTrailingZeros)
 
 INSTANTIATE_TEST_SUITE_P(Examples, FormatRoundedTest,
                          ::testing::Values(RoundedTextCase{4.2609, "4.26"},
-                                           RoundedTextCase{3.5, "3.5"},
-                                           RoundedTextCase{12.0, "12"},
-                                           RoundedTextCase{0.0, "0"},
-                                           RoundedTextCase{-0.001, "0"},
+                                           RoundedTextCase{3.5, "3.5"}, RoundedTextCase{12.0, "12"},
+                                           RoundedTextCase{0.0, "0"}, RoundedTextCase{-0.001, "0"},
                                            RoundedTextCase{3.479017, "3.48"}));
 
 } // namespace
@@ -136,7 +134,8 @@ double RoundedByText(double value, int decimals)
 {
     char buffer[400];
     const auto end = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed,
-                                   decimals).ptr;
+                                   decimals)
+                         .ptr;
     double result = 0;
     std::from_chars(buffer, end, result);
     return result;

@@ -1,5 +1,5 @@
-#include "numeric/rotate_vector.h"
 #include "numeric/arithmetic_error.h"
+#include "numeric/rotate_vector.h"
 
 #include <gtest/gtest.h>
 
@@ -12,7 +12,7 @@ struct RotationCase {
     Vec3 expected;
 };
 
-class RotateVectorTest : public ::testing::TestWithParam<RotationCase> {};
+class RotateVectorTest : public ::testing::TestWithParam<RotationCase> { };
 
 // A quarter turn keeps the residue of the five-decimal pi: each rotated
 // component is off by about 1.27e-6 times the other one.
@@ -25,16 +25,15 @@ TEST_P(RotateVectorTest, RotatesAsTheMeasurementFrameExpects)
     EXPECT_FLOAT_EQ(rotated.z, c.expected.z);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    QuarterTurns, RotateVectorTest,
-    ::testing::Values(RotationCase{"Y", 90, {3.0000012f, 2, -0.9999962f}},
-                      RotationCase{"X", 90, {1, -2.9999974f, 2.0000038f}},
-                      RotationCase{"Z", 90, {-1.9999987f, 1.0000025f, 3}},
-                      RotationCase{"y", 90, {-1.9999987f, 1.0000025f, 3}},
-                      RotationCase{"x", 90, {-1.9999987f, 1.0000025f, 3}},
-                      RotationCase{"", 90, {-1.9999987f, 1.0000025f, 3}},
-                      RotationCase{"Y", 0, {1, 2, 3}},
-                      RotationCase{"X", 0, {1, 2, 3}}));
+INSTANTIATE_TEST_SUITE_P(QuarterTurns, RotateVectorTest,
+                         ::testing::Values(RotationCase{"Y", 90, {3.0000012f, 2, -0.9999962f}},
+                                           RotationCase{"X", 90, {1, -2.9999974f, 2.0000038f}},
+                                           RotationCase{"Z", 90, {-1.9999987f, 1.0000025f, 3}},
+                                           RotationCase{"y", 90, {-1.9999987f, 1.0000025f, 3}},
+                                           RotationCase{"x", 90, {-1.9999987f, 1.0000025f, 3}},
+                                           RotationCase{"", 90, {-1.9999987f, 1.0000025f, 3}},
+                                           RotationCase{"Y", 0, {1, 2, 3}},
+                                           RotationCase{"X", 0, {1, 2, 3}}));
 
 TEST(RotateVector, QuarterTurnAngleIsRoundedToSingleBeforeTheSine)
 {

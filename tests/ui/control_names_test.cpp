@@ -47,21 +47,20 @@ TEST_F(ControlNamesTest, MainWindow)
     EXPECT_EQ(window->objectName(), "frmMain");
     // An open editor does not lend the main window its controls.
     Open();
-    ExpectControls(*window,
-                   {{"fpSpread1", &ui::SpreadGrid::staticMetaObject},
-                    {"fpSpread2", &ui::SpreadGrid::staticMetaObject},
-                    {"Command4", kButton},
-                    {"Command3", kButton},
-                    {"Command1", kButton},
-                    {"Command2", kButton},
-                    {"mnuFile", kMenu},
-                    {"mnuOpen", kItem},
-                    {"mnuSave", kItem},
-                    {"mnuSaveAs", kItem},
-                    {"mnuExit", kItem},
-                    {"mnuHelp", kMenu},
-                    {"mnuContent", kItem},
-                    {"mnuAbout", kItem}});
+    ExpectControls(*window, {{"fpSpread1", &ui::SpreadGrid::staticMetaObject},
+                             {"fpSpread2", &ui::SpreadGrid::staticMetaObject},
+                             {"Command4", kButton},
+                             {"Command3", kButton},
+                             {"Command1", kButton},
+                             {"Command2", kButton},
+                             {"mnuFile", kMenu},
+                             {"mnuOpen", kItem},
+                             {"mnuSave", kItem},
+                             {"mnuSaveAs", kItem},
+                             {"mnuExit", kItem},
+                             {"mnuHelp", kMenu},
+                             {"mnuContent", kItem},
+                             {"mnuAbout", kItem}});
 }
 
 TEST_F(ControlNamesTest, Editor)

@@ -25,8 +25,7 @@ inline bool InWindowItself(const QObject* object, const QWidget& window)
 
 // The one control of kind T named `name` in `window` itself. Throws, failing
 // the test, when there is none or more than one.
-template <typename T>
-T* Control(const QWidget& window, const char* name)
+template <typename T> T* Control(const QWidget& window, const char* name)
 {
     T* found = nullptr;
     for (T* candidate : window.findChildren<T*>(QString::fromLatin1(name))) {

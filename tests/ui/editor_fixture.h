@@ -16,10 +16,7 @@ protected:
         return *editor;
     }
 
-    void Type(QLineEdit* box, const QString& text)
-    {
-        box->setText(text);
-    }
+    void Type(QLineEdit* box, const QString& text) { box->setText(text); }
 
     // The worked example: its tensor about the centre of gravity is
     // [[2, -0.1, 0.05], [-0.1, 3, 0.2], [0.05, 0.2, 3.5]].
@@ -41,8 +38,12 @@ protected:
 
     [[nodiscard]] std::vector<QLineEdit*> NumberBoxes(const ui::frmEdit& e) const
     {
-        return {Control<QLineEdit>(e, "txtMass"), Control<QLineEdit>(e, "txtVolume"), Control<QLineEdit>(e, "txtCMx"), Control<QLineEdit>(e, "txtCMy"), Control<QLineEdit>(e, "txtCMz"), Control<QLineEdit>(e, "txtTheta"),
-                Control<QLineEdit>(e, "txtIxx"),  Control<QLineEdit>(e, "txtIyy"),    Control<QLineEdit>(e, "txtIzz"), Control<QLineEdit>(e, "txtIxy"), Control<QLineEdit>(e, "txtIyz"), Control<QLineEdit>(e, "txtIzx")};
+        return {Control<QLineEdit>(e, "txtMass"), Control<QLineEdit>(e, "txtVolume"),
+                Control<QLineEdit>(e, "txtCMx"),  Control<QLineEdit>(e, "txtCMy"),
+                Control<QLineEdit>(e, "txtCMz"),  Control<QLineEdit>(e, "txtTheta"),
+                Control<QLineEdit>(e, "txtIxx"),  Control<QLineEdit>(e, "txtIyy"),
+                Control<QLineEdit>(e, "txtIzz"),  Control<QLineEdit>(e, "txtIxy"),
+                Control<QLineEdit>(e, "txtIyz"),  Control<QLineEdit>(e, "txtIzx")};
     }
 
     std::unique_ptr<ui::frmEdit> editor;

@@ -35,7 +35,8 @@ TEST_F(EditorTest, ShowsTheActiveClubInTheGeneralNumberFormat)
     EXPECT_EQ(data.CurrentClub.Azimuth, 180.0f);
     EXPECT_TRUE(Control<QPlainTextEdit>(e, "Text1")->toPlainText().isEmpty());
     EXPECT_EQ(Control<QLabel>(e, "Label16")->text(), "X\nY\nZ");
-    EXPECT_TRUE(Control<QLabel>(e, "Label12")->text().startsWith("Inertia Matrix\n\n| XX  XY  ZX |"));
+    EXPECT_TRUE(
+        Control<QLabel>(e, "Label12")->text().startsWith("Inertia Matrix\n\n| XX  XY  ZX |"));
 }
 
 TEST_F(EditorTest, AnAddedClubShowsZerosAndThePlaceholder)
@@ -68,7 +69,7 @@ struct BoxTextCase {
     float value;
 };
 
-class RawDataTest : public EditorTest, public ::testing::WithParamInterface<BoxTextCase> {};
+class RawDataTest : public EditorTest, public ::testing::WithParamInterface<BoxTextCase> { };
 
 TEST_P(RawDataTest, ReadsTheNumberAtTheStartOfTheBox)
 {
@@ -119,7 +120,8 @@ TEST_F(EditorTest, CalculateFillsTheReportAndTheCurrentResults)
 TEST_F(EditorTest, UpdateWritesTheRowAndTheGridsShowItsResults)
 {
     AddClubs({"first", "second"});
-    Control<ui::SpreadGrid>(*window, "fpSpread1")->setCurrentIndex(Control<ui::SpreadGrid>(*window, "fpSpread1")->model()->index(1, 0));
+    Control<ui::SpreadGrid>(*window, "fpSpread1")
+        ->setCurrentIndex(Control<ui::SpreadGrid>(*window, "fpSpread1")->model()->index(1, 0));
     ui::frmEdit& e = Open();
     TypeWorkedExample(e);
     Control<QLineEdit>(e, "txtClubName")->setText("Driver");
@@ -154,7 +156,8 @@ TEST_F(EditorTest, UpdateStoresTheResultsOfTheValuesItStores)
     const ClubResults resultsOfA = data.CurrentResults;
 
     // Club B is updated at once, without Calculate.
-    Control<ui::SpreadGrid>(*window, "fpSpread1")->setCurrentIndex(Control<ui::SpreadGrid>(*window, "fpSpread1")->model()->index(1, 0));
+    Control<ui::SpreadGrid>(*window, "fpSpread1")
+        ->setCurrentIndex(Control<ui::SpreadGrid>(*window, "fpSpread1")->model()->index(1, 0));
     ui::frmEdit& b = Open();
     TypeWorkedExample(b, "350");
     Control<QLineEdit>(b, "txtMass")->setText("180");
@@ -258,9 +261,14 @@ TEST_F(EditorTest, TabOrderFollowsTheBoxes)
 {
     Click("Command4");
     ui::frmEdit& e = Open();
-    QWidget* expected[] = {Control<QLineEdit>(e, "txtClubNo"), Control<QLineEdit>(e, "txtClubName"), Control<QLineEdit>(e, "txtMass"), Control<QLineEdit>(e, "txtVolume"), Control<QLineEdit>(e, "txtCMx"),
-                           Control<QLineEdit>(e, "txtCMy"),    Control<QLineEdit>(e, "txtCMz"),      Control<QLineEdit>(e, "txtTheta"), Control<QLineEdit>(e, "txtIxx"),   Control<QLineEdit>(e, "txtIyy"),
-                           Control<QLineEdit>(e, "txtIzz"),    Control<QLineEdit>(e, "txtIxy"),      Control<QLineEdit>(e, "txtIyz"),  Control<QLineEdit>(e, "txtIzx"),    Control<QPlainTextEdit>(e, "Text4")};
+    QWidget* expected[] = {Control<QLineEdit>(e, "txtClubNo"), Control<QLineEdit>(e, "txtClubName"),
+                           Control<QLineEdit>(e, "txtMass"),   Control<QLineEdit>(e, "txtVolume"),
+                           Control<QLineEdit>(e, "txtCMx"),    Control<QLineEdit>(e, "txtCMy"),
+                           Control<QLineEdit>(e, "txtCMz"),    Control<QLineEdit>(e, "txtTheta"),
+                           Control<QLineEdit>(e, "txtIxx"),    Control<QLineEdit>(e, "txtIyy"),
+                           Control<QLineEdit>(e, "txtIzz"),    Control<QLineEdit>(e, "txtIxy"),
+                           Control<QLineEdit>(e, "txtIyz"),    Control<QLineEdit>(e, "txtIzx"),
+                           Control<QPlainTextEdit>(e, "Text4")};
     const auto nextTabStop = [](QWidget* widget) {
         do
             widget = widget->nextInFocusChain();

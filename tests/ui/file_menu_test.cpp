@@ -24,10 +24,7 @@ protected:
 
     ui::FileChoice Choice(const char* name) const { return {Path(name), QLatin1String(name)}; }
 
-    std::string Bytes(const char* name) const
-    {
-        return ReadWholeFile(folder.path() / name);
-    }
+    std::string Bytes(const char* name) const { return ReadWholeFile(folder.path() / name); }
 
     void WriteDocument(const char* name, std::initializer_list<const char*> clubNames)
     {
@@ -180,7 +177,8 @@ TEST_F(FileMenuTest, SaveOfATextTheFileCannotHoldNamesTheRow)
     dialogs.choices.push_back(Choice("x.orv"));
     window->mnuSaveAs_Click();
     ASSERT_EQ(dialogs.messages.size(), 1u);
-    EXPECT_TRUE(dialogs.messages[0].text.contains("row 2")) << dialogs.messages[0].text.toStdString();
+    EXPECT_TRUE(dialogs.messages[0].text.contains("row 2"))
+        << dialogs.messages[0].text.toStdString();
     EXPECT_FALSE(std::filesystem::exists(folder.path() / "x.orv"));
 }
 
@@ -248,7 +246,8 @@ TEST_F(FileMenuTest, ExitButtonAndMenuGoThroughTheClosingSequence)
     dialogs.answers = {MessageAnswer::Cancel, MessageAnswer::Cancel};
     Click("Command2");
     window->mnuExit_Click();
-    EXPECT_EQ(dialogs.Texts(), (QStringList{"Save datas and exit program?", "Save datas and exit program?"}));
+    EXPECT_EQ(dialogs.Texts(),
+              (QStringList{"Save datas and exit program?", "Save datas and exit program?"}));
     EXPECT_TRUE(window->isVisible());
 }
 

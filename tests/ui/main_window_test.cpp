@@ -30,14 +30,23 @@ TEST_F(MainWindowTest, ControlsCarryTheirNamesAndCaptions)
     const std::pair<const char*, const char*> buttons[] = {
         {"Command4", "Add"}, {"Command3", "Delete"}, {"Command1", "Edit "}, {"Command2", "Exit"}};
     for (const auto& [name, caption] : buttons)
-        EXPECT_EQ(window->findChild<QPushButton*>(QLatin1String(name))->text(), QLatin1String(caption));
+        EXPECT_EQ(window->findChild<QPushButton*>(QLatin1String(name))->text(),
+                  QLatin1String(caption));
     const std::pair<const char*, const char*> items[] = {
         {"mnuOpen", "&Open"}, {"mnuSave", "&Save"},       {"mnuSaveAs", "&Save As"},
         {"mnuExit", "E&xit"}, {"mnuContent", "&Content"}, {"mnuAbout", "&About"}};
     for (const auto& [name, caption] : items)
         EXPECT_EQ(window->findChild<QAction*>(QLatin1String(name))->text(), QLatin1String(caption));
-    EXPECT_EQ(Control<ui::SpreadGrid>(*window, "fpSpread1")->model()->headerData(3, Qt::Horizontal).toString(), "Volume");
-    EXPECT_EQ(Control<ui::SpreadGrid>(*window, "fpSpread2")->model()->headerData(12, Qt::Horizontal).toString(), "Izc'");
+    EXPECT_EQ(Control<ui::SpreadGrid>(*window, "fpSpread1")
+                  ->model()
+                  ->headerData(3, Qt::Horizontal)
+                  .toString(),
+              "Volume");
+    EXPECT_EQ(Control<ui::SpreadGrid>(*window, "fpSpread2")
+                  ->model()
+                  ->headerData(12, Qt::Horizontal)
+                  .toString(),
+              "Izc'");
 }
 
 TEST_F(MainWindowTest, FlushDataShowsMeasurementsAndRoundedResults)
@@ -79,11 +88,13 @@ TEST_F(MainWindowTest, AddTwiceGivesTwoRowsOfEmptyTextsAndZeros)
     Click("Command4");
     Click("Command4");
     EXPECT_EQ(data.ClubList.HighestIndex(), 2);
-    for (const ui::SpreadGrid* grid : {Control<ui::SpreadGrid>(*window, "fpSpread1"), Control<ui::SpreadGrid>(*window, "fpSpread2")}) {
+    for (const ui::SpreadGrid* grid : {Control<ui::SpreadGrid>(*window, "fpSpread1"),
+                                       Control<ui::SpreadGrid>(*window, "fpSpread2")}) {
         EXPECT_EQ(grid->RowCount(), 2);
         for (int row = 1; row <= 2; ++row)
             for (int column = 1; column <= 14; ++column) {
-                const bool text = grid == Control<ui::SpreadGrid>(*window, "fpSpread1") && column <= 2;
+                const bool text = grid == Control<ui::SpreadGrid>(*window, "fpSpread1")
+                                  && column <= 2;
                 EXPECT_EQ(grid->CellText(row, column), text ? "" : "0") << row << "," << column;
             }
     }
@@ -93,7 +104,8 @@ TEST_F(MainWindowTest, AddTwiceGivesTwoRowsOfEmptyTextsAndZeros)
 TEST_F(MainWindowTest, DeleteRemovesTheActiveRowsClub)
 {
     AddClubs({"A", "B", "C"});
-    Control<ui::SpreadGrid>(*window, "fpSpread1")->setCurrentIndex(Control<ui::SpreadGrid>(*window, "fpSpread1")->model()->index(1, 3));
+    Control<ui::SpreadGrid>(*window, "fpSpread1")
+        ->setCurrentIndex(Control<ui::SpreadGrid>(*window, "fpSpread1")->model()->index(1, 3));
     ASSERT_EQ(window->ActiveRow(), 2);
     Click("Command3");
     EXPECT_EQ(NameColumn(), (QStringList{"A", "C"}));
@@ -104,7 +116,8 @@ TEST_F(MainWindowTest, DeleteRemovesTheActiveRowsClub)
 TEST_F(MainWindowTest, DeleteOfTheLastRowMovesTheActiveRowUp)
 {
     AddClubs({"A", "B", "C"});
-    Control<ui::SpreadGrid>(*window, "fpSpread1")->setCurrentIndex(Control<ui::SpreadGrid>(*window, "fpSpread1")->model()->index(2, 0));
+    Control<ui::SpreadGrid>(*window, "fpSpread1")
+        ->setCurrentIndex(Control<ui::SpreadGrid>(*window, "fpSpread1")->model()->index(2, 0));
     Click("Command3");
     EXPECT_EQ(NameColumn(), (QStringList{"A", "B"}));
     EXPECT_EQ(window->ActiveRow(), 2);
@@ -160,7 +173,10 @@ TEST_F(MainWindowTest, CellEventSelectsTheSameRowInTheOtherGrid)
 
     Control<ui::SpreadGrid>(*window, "fpSpread2")->clearSelection();
     Q_EMIT Control<ui::SpreadGrid>(*window, "fpSpread1")->CellEvent(3, 0);
-    EXPECT_TRUE(Control<ui::SpreadGrid>(*window, "fpSpread2")->selectionModel()->selectedIndexes().isEmpty());
+    EXPECT_TRUE(Control<ui::SpreadGrid>(*window, "fpSpread2")
+                    ->selectionModel()
+                    ->selectedIndexes()
+                    .isEmpty());
 }
 
 TEST_F(MainWindowTest, ClickOnACellRaisesTheCellEventAndMakesItsRowActive)
@@ -170,13 +186,16 @@ TEST_F(MainWindowTest, ClickOnACellRaisesTheCellEventAndMakesItsRowActive)
     ui::SpreadGrid& grid = *Control<ui::SpreadGrid>(*window, "fpSpread2");
     const QRect cell = grid.visualRect(grid.model()->index(2, 4));
     QList<std::pair<int, int>> events;
-    QObject::connect(&grid, &ui::SpreadGrid::CellEvent,
-                     [&](int column, int row) { events.append({column, row}); });
+    QObject::connect(&grid, &ui::SpreadGrid::CellEvent, [&](int column, int row) {
+        events.append({column, row});
+    });
     QTest::mouseClick(grid.viewport(), Qt::LeftButton, {}, cell.center());
     ASSERT_EQ(events.size(), 1);
     EXPECT_EQ(events.front(), (std::pair<int, int>{5, 3}));
     EXPECT_EQ(grid.ActiveRow(), 3);
-    EXPECT_EQ(Control<ui::SpreadGrid>(*window, "fpSpread1")->selectionModel()->selectedIndexes().size(), 11);
+    EXPECT_EQ(
+        Control<ui::SpreadGrid>(*window, "fpSpread1")->selectionModel()->selectedIndexes().size(),
+        11);
 }
 
 TEST_F(MainWindowTest, HelpContentOpensTheHelpFileBesideTheProgram)

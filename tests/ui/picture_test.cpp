@@ -19,8 +19,13 @@ namespace orv::testing {
 namespace {
 
 // A 1 x 1 GIF; Qt reads GIF but does not write it.
-const QByteArray kGif = QByteArray::fromHex(
-    "474946383961" "01000100" "800000" "000000" "ffffff" "21f90401000000" "002c00000000010001000002024401003b");
+const QByteArray kGif = QByteArray::fromHex("474946383961"
+                                            "01000100"
+                                            "800000"
+                                            "000000"
+                                            "ffffff"
+                                            "21f90401000000"
+                                            "002c00000000010001000002024401003b");
 
 class PictureTest : public EditorTest {
 protected:
@@ -91,16 +96,17 @@ TEST_F(PictureTest, AMissingFileKeepsThePlaceholder)
 TEST_F(PictureTest, BrowseAcceptsBitmapsGifsAndJpegsInAnyCase)
 {
     ui::frmEdit& e = OpenClubWithPicture(QString());
-    const std::pair<const char*, QRgb> accepted[] = {{"red.bmp", QColor(Qt::red).rgb()},
-                                                     {"dot.gif", 0},
-                                                     {"Photo.JPG", QColor(Qt::blue).rgb()}};
+    const std::pair<const char*, QRgb> accepted[] = {
+        {"red.bmp", QColor(Qt::red).rgb()}, {"dot.gif", 0}, {"Photo.JPG", QColor(Qt::blue).rgb()}};
     for (const auto& [name, colour] : accepted) {
         dialogs.choices.push_back({Path(name), QLatin1String(name)});
         Control<QPushButton>(e, "Command5")->click();
         EXPECT_EQ(Control<QLineEdit>(e, "txtPictureName")->text(), Path(name));
         EXPECT_FALSE(Control<ui::StretchedImage>(e, "Image1")->Picture().isNull());
         if (colour != 0) {
-            EXPECT_NEAR(qBlue(Colour(Control<ui::StretchedImage>(e, "Image1")->Picture())), qBlue(colour), 8) << name;
+            EXPECT_NEAR(qBlue(Colour(Control<ui::StretchedImage>(e, "Image1")->Picture())),
+                        qBlue(colour), 8)
+                << name;
         }
     }
     EXPECT_EQ(dialogs.Texts(), QStringList{});
@@ -108,7 +114,8 @@ TEST_F(PictureTest, BrowseAcceptsBitmapsGifsAndJpegsInAnyCase)
     EXPECT_EQ(request.filter, "*.jpg|*.jpg|*.gif|*.gif|*.bmp|*.bmp");
     EXPECT_EQ(request.initialFolder, QDir::current().filePath("RaviDazov"));
     // The next Browse starts where the last choice was made.
-    EXPECT_EQ(dialogs.requests.back().initialFolder, QString::fromStdString(folder.path().string()));
+    EXPECT_EQ(dialogs.requests.back().initialFolder,
+              QString::fromStdString(folder.path().string()));
 }
 
 TEST_F(PictureTest, BrowseRefusesOtherTypesAndChangesNothing)
@@ -211,7 +218,9 @@ TEST_F(PictureTest, RestorePutsTheBoxPictureBackAndIgnoresFailures)
     Control<QPushButton>(e, "Command5")->click();
     EXPECT_EQ(Colour(Control<ui::StretchedImage>(e, "Image1")->Picture()), QColor(Qt::red).rgb());
 
-    dialogs.whileOpen = [&](ui::PreviewClient&) { Control<QLineEdit>(e, "txtPictureName")->setText(Path("damaged.bmp")); };
+    dialogs.whileOpen = [&](ui::PreviewClient&) {
+        Control<QLineEdit>(e, "txtPictureName")->setText(Path("damaged.bmp"));
+    };
     dialogs.choices.push_back({});
     Control<QPushButton>(e, "Command5")->click();
     EXPECT_EQ(Colour(Control<ui::StretchedImage>(e, "Image1")->Picture()), QColor(Qt::red).rgb());
@@ -224,7 +233,7 @@ struct TypeCase {
     bool previewed;
 };
 
-class PictureTypeTest : public ::testing::TestWithParam<TypeCase> {};
+class PictureTypeTest : public ::testing::TestWithParam<TypeCase> { };
 
 TEST_P(PictureTypeTest, GoesByTheLastThreeCharacters)
 {
@@ -269,13 +278,16 @@ TEST(QtFileDialog, ListsFilesByTheirPatternInAnyLetterCase)
     };
     EXPECT_EQ(listed("ORV Calculation(*.orv)|*.orv", {"B.ORV", "a.orv", "c.Orv"}),
               (QStringList{"B.ORV", "a.orv", "c.Orv"}));
-    EXPECT_EQ(listed("*.jpg|*.jpg|*.gif|*.gif|*.bmp|*.bmp", {"Photo.JPG"}), QStringList{"Photo.JPG"});
+    EXPECT_EQ(listed("*.jpg|*.jpg|*.gif|*.gif|*.bmp|*.bmp", {"Photo.JPG"}),
+              QStringList{"Photo.JPG"});
 }
 
 TEST(QtFileDialog, NameFiltersKeepTheDescriptionAndAddMissingPatterns)
 {
-    EXPECT_EQ(ui::NameFilters("ORV Calculation(*.orv)|*.orv"), QStringList{"ORV Calculation(*.orv)"});
-    EXPECT_EQ(ui::NameFilters("*.jpg|*.jpg|*.gif|*.gif"), (QStringList{"*.jpg (*.jpg)", "*.gif (*.gif)"}));
+    EXPECT_EQ(ui::NameFilters("ORV Calculation(*.orv)|*.orv"),
+              QStringList{"ORV Calculation(*.orv)"});
+    EXPECT_EQ(ui::NameFilters("*.jpg|*.jpg|*.gif|*.gif"),
+              (QStringList{"*.jpg (*.jpg)", "*.gif (*.gif)"}));
 }
 
 TEST(PictureLoader, DescribesWhatItCannotLoad)

@@ -44,7 +44,7 @@ struct MessageCase {
     ui::MessageAnswer answer;
 };
 
-class QtMessageBoxTest : public ::testing::TestWithParam<MessageCase> {};
+class QtMessageBoxTest : public ::testing::TestWithParam<MessageCase> { };
 
 TEST_P(QtMessageBoxTest, ShowsTitleTextAndButtonsWithoutIconAndAnswersTheClick)
 {
@@ -61,24 +61,25 @@ TEST_P(QtMessageBoxTest, ShowsTitleTextAndButtonsWithoutIconAndAnswersTheClick)
         box->button(c.clicked)->click();
     });
     ui::QtDialogs dialogs;
-    EXPECT_EQ(dialogs.ShowMessage(nullptr, QStringLiteral("Save the changes?"), c.buttons), c.answer);
+    EXPECT_EQ(dialogs.ShowMessage(nullptr, QStringLiteral("Save the changes?"), c.buttons),
+              c.answer);
     EXPECT_TRUE(seen);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Buttons, QtMessageBoxTest,
-    ::testing::Values(
-        MessageCase{ui::MessageButtons::Ok, QMessageBox::Ok, QMessageBox::Ok, ui::MessageAnswer::Ok},
-        MessageCase{ui::MessageButtons::YesNo, QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes,
-                    ui::MessageAnswer::Yes},
-        MessageCase{ui::MessageButtons::YesNo, QMessageBox::Yes | QMessageBox::No, QMessageBox::No,
-                    ui::MessageAnswer::No},
-        MessageCase{ui::MessageButtons::YesNoCancel,
-                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Cancel,
-                    ui::MessageAnswer::Cancel},
-        MessageCase{ui::MessageButtons::YesNoCancel,
-                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::No,
-                    ui::MessageAnswer::No}));
+    ::testing::Values(MessageCase{ui::MessageButtons::Ok, QMessageBox::Ok, QMessageBox::Ok,
+                                  ui::MessageAnswer::Ok},
+                      MessageCase{ui::MessageButtons::YesNo, QMessageBox::Yes | QMessageBox::No,
+                                  QMessageBox::Yes, ui::MessageAnswer::Yes},
+                      MessageCase{ui::MessageButtons::YesNo, QMessageBox::Yes | QMessageBox::No,
+                                  QMessageBox::No, ui::MessageAnswer::No},
+                      MessageCase{ui::MessageButtons::YesNoCancel,
+                                  QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
+                                  QMessageBox::Cancel, ui::MessageAnswer::Cancel},
+                      MessageCase{ui::MessageButtons::YesNoCancel,
+                                  QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
+                                  QMessageBox::No, ui::MessageAnswer::No}));
 
 TEST(QtMessageBox, ClosedFromItsTitleBarAnOkBoxAnswersOk)
 {
@@ -133,13 +134,15 @@ void Highlight(QWidget& dialog, const QString& name)
 {
     auto* list = dialog.findChild<QListView*>(QStringLiteral("listView"));
     ASSERT_NE(list, nullptr);
-    const bool found = QTest::qWaitFor([&] {
-        const QModelIndexList match = list->model()->match(
-            list->model()->index(0, 0, list->rootIndex()), Qt::DisplayRole, name);
-        if (!match.isEmpty())
-            list->setCurrentIndex(match.front());
-        return !match.isEmpty();
-    }, 5000);
+    const bool found = QTest::qWaitFor(
+        [&] {
+            const QModelIndexList match = list->model()->match(
+                list->model()->index(0, 0, list->rootIndex()), Qt::DisplayRole, name);
+            if (!match.isEmpty())
+                list->setCurrentIndex(match.front());
+            return !match.isEmpty();
+        },
+        5000);
     ASSERT_TRUE(found) << name.toStdString();
 }
 

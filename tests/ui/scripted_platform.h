@@ -30,7 +30,8 @@ public:
     std::vector<Message> messages;
     std::vector<ui::FileDialogRequest> requests;
 
-    ui::MessageAnswer ShowMessage(QWidget*, const QString& text, ui::MessageButtons buttons) override
+    ui::MessageAnswer ShowMessage(QWidget*, const QString& text,
+                                  ui::MessageButtons buttons) override
     {
         messages.push_back({text, buttons});
         if (!answers.empty()) {
@@ -40,7 +41,8 @@ public:
         }
         if (buttons != ui::MessageButtons::Ok)
             ADD_FAILURE() << "unscripted question: " << text.toStdString();
-        return buttons == ui::MessageButtons::Ok ? ui::MessageAnswer::Ok : ui::MessageAnswer::Cancel;
+        return buttons == ui::MessageButtons::Ok ? ui::MessageAnswer::Ok
+                                                 : ui::MessageAnswer::Cancel;
     }
 
     ui::FileChoice ShowFileDialog(QWidget*, const ui::FileDialogRequest& request) override
@@ -96,4 +98,7 @@ public:
 } // namespace orv::testing
 
 // Readable texts in test failure messages.
-inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
+inline void PrintTo(const QString& text, std::ostream* out)
+{
+    *out << '"' << text.toStdString() << '"';
+}

@@ -60,22 +60,21 @@ struct KeyCase {
     bool closes;
 };
 
-class SplashKeyTest : public SplashTest, public ::testing::WithParamInterface<KeyCase> {};
+class SplashKeyTest : public SplashTest, public ::testing::WithParamInterface<KeyCase> { };
 
 TEST_P(SplashKeyTest, CharacterKeysCloseIt)
 {
-    QKeyEvent press(QEvent::KeyPress, GetParam().key, Qt::NoModifier, QLatin1String(GetParam().text));
+    QKeyEvent press(QEvent::KeyPress, GetParam().key, Qt::NoModifier,
+                    QLatin1String(GetParam().text));
     QApplication::sendEvent(&splash, &press);
     EXPECT_EQ(HandedOver(), GetParam().closes);
 }
 
-INSTANTIATE_TEST_SUITE_P(Keys, SplashKeyTest,
-                         ::testing::Values(KeyCase{Qt::Key_Return, "\r", true},
-                                           KeyCase{Qt::Key_Escape, "\x1b", true},
-                                           KeyCase{Qt::Key_A, "a", true},
-                                           KeyCase{Qt::Key_Backspace, "\b", true},
-                                           KeyCase{Qt::Key_Shift, "", false},
-                                           KeyCase{Qt::Key_Left, "", false}));
+INSTANTIATE_TEST_SUITE_P(
+    Keys, SplashKeyTest,
+    ::testing::Values(KeyCase{Qt::Key_Return, "\r", true}, KeyCase{Qt::Key_Escape, "\x1b", true},
+                      KeyCase{Qt::Key_A, "a", true}, KeyCase{Qt::Key_Backspace, "\b", true},
+                      KeyCase{Qt::Key_Shift, "", false}, KeyCase{Qt::Key_Left, "", false}));
 
 TEST_F(SplashTest, ClicksOnTheFrameOrTheWidePictureCloseIt)
 {

@@ -171,7 +171,8 @@ QIcon ApplicationIcon()
         QPainter painter(&image);
         painter.setRenderHint(QPainter::Antialiasing);
         const double s = size;
-        DrawEllipsoid(painter, QPointF(s / 2, s / 2), s * 0.36, s * 0.22, -20, std::max(1.0, s / 36));
+        DrawEllipsoid(painter, QPointF(s / 2, s / 2), s * 0.36, s * 0.22, -20,
+                      std::max(1.0, s / 36));
         painter.end();
         icon.addPixmap(QPixmap::fromImage(image));
     }

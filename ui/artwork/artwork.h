@@ -10,10 +10,10 @@
 
 namespace orv::ui {
 
-[[nodiscard]] QImage SplashEmblem();       // 174 x 140: the ellipsoid with its axes
-[[nodiscard]] QImage SplashBanner();       // 300 x 88: head outline, ellipse and axes
-[[nodiscard]] QImage EditorPlaceholder();  // 290 x 218: the picture box before a photo
-[[nodiscard]] QCursor SplashCursor();      // 32 x 32: crosshair in an ellipse
-[[nodiscard]] QIcon ApplicationIcon();     // 16, 32, 48 and 72 pixels
+[[nodiscard]] QImage SplashEmblem();      // 174 x 140: the ellipsoid with its axes
+[[nodiscard]] QImage SplashBanner();      // 300 x 88: head outline, ellipse and axes
+[[nodiscard]] QImage EditorPlaceholder(); // 290 x 218: the picture box before a photo
+[[nodiscard]] QCursor SplashCursor();     // 32 x 32: crosshair in an ellipse
+[[nodiscard]] QIcon ApplicationIcon();    // 16, 32, 48 and 72 pixels
 
 } // namespace orv::ui

@@ -34,7 +34,8 @@ constexpr NumberBoxLayout kNumberBoxLayout[] = {
     {"txtCMx", "CM_x (mm)", &ClubMeasurements::CMx, 3015, 3510, 405, 405, 735, false},
     {"txtCMy", "CM_y (mm)", &ClubMeasurements::CMy, 4455, 4950, 405, 405, 735, false},
     {"txtCMz", "CM_z (mm)", &ClubMeasurements::CMz, 5940, 6390, 405, 405, 735, false},
-    {"txtTheta", "Lie Angle (Degree)", &ClubMeasurements::LieAngle, 7245, 8010, 405, 405, 510, false},
+    {"txtTheta", "Lie Angle (Degree)", &ClubMeasurements::LieAngle, 7245, 8010, 405, 405, 510,
+     false},
     {"txtIxx", "I_xx", &ClubMeasurements::Ixx, 180, 675, 945, 900, 735, true},
     {"txtIyy", "I_yy", &ClubMeasurements::Iyy, 1620, 2115, 945, 900, 735, true},
     {"txtIzz", "I_zz", &ClubMeasurements::Izz, 3015, 3510, 990, 900, 735, true},
@@ -134,15 +135,18 @@ void frmEdit::BuildControls()
     // the measurements grid.
     std::vector<NumberBox> inLayoutOrder = m_numberBoxes;
     std::ranges::sort(m_numberBoxes, {}, [](const NumberBox& n) {
-        return std::ranges::find(kEnteredReals, n.field, &MeasuredReal::member) - kEnteredReals.begin();
+        return std::ranges::find(kEnteredReals, n.field, &MeasuredReal::member)
+               - kEnteredReals.begin();
     });
 
     Label12 = label(this, QString(), 225, 2430, 1275, 240);
     Label12->setObjectName(QStringLiteral("Label12"));
     Text4 = report("Text4", {225, 2655, 4200, 1860});
     label(this, QStringLiteral("Eigen-Value"), 270, 4815)->setObjectName(QStringLiteral("Label6"));
-    label(this, QStringLiteral("Direction(Ths)"), 1710, 4815)->setObjectName(QStringLiteral("Label14"));
-    label(this, QStringLiteral("Direction(Phs)"), 3105, 4815)->setObjectName(QStringLiteral("Label15"));
+    label(this, QStringLiteral("Direction(Ths)"), 1710, 4815)
+        ->setObjectName(QStringLiteral("Label14"));
+    label(this, QStringLiteral("Direction(Phs)"), 3105, 4815)
+        ->setObjectName(QStringLiteral("Label15"));
     Label16 = label(this, QString(), 90, 5175);
     Label16->setObjectName(QStringLiteral("Label16"));
     Text1 = report("Text1", {225, 5085, 1365, 915});
@@ -179,7 +183,8 @@ void frmEdit::BuildControls()
 void frmEdit::Form_Load()
 {
     setWindowTitle(kApplicationTitle);
-    Label12->setText(QStringLiteral("Inertia Matrix\n\n| XX  XY  ZX |\n| XY  YY  YZ |\n| ZX  YZ  ZZ |"));
+    Label12->setText(
+        QStringLiteral("Inertia Matrix\n\n| XX  XY  ZX |\n| XY  YY  YZ |\n| ZX  YZ  ZZ |"));
     Label16->setText(QStringLiteral("X\nY\nZ"));
     Label16->adjustSize();
     const int row = m_host.ActiveRow();

@@ -21,11 +21,11 @@ namespace orv::ui {
 namespace {
 
 const QStringList kMeasurementHeaders = {
-    QStringLiteral("No."),  QStringLiteral("Name"), QStringLiteral("Mass"),
-    QStringLiteral("Volume"), QStringLiteral("CM_x"), QStringLiteral("CM_y"),
-    QStringLiteral("CM_z"), QStringLiteral("I_xx"), QStringLiteral("I_yy"),
-    QStringLiteral("I_zz"), QStringLiteral("I_xy"), QStringLiteral("I_yz"),
-    QStringLiteral("I_zx"), QStringLiteral("Lie Angle")};
+    QStringLiteral("No."),    QStringLiteral("Name"),     QStringLiteral("Mass"),
+    QStringLiteral("Volume"), QStringLiteral("CM_x"),     QStringLiteral("CM_y"),
+    QStringLiteral("CM_z"),   QStringLiteral("I_xx"),     QStringLiteral("I_yy"),
+    QStringLiteral("I_zz"),   QStringLiteral("I_xy"),     QStringLiteral("I_yz"),
+    QStringLiteral("I_zx"),   QStringLiteral("Lie Angle")};
 const std::vector<double> kMeasurementWidths = {1.87, 3.75, 8.33, 5.62, 6.00, 5.50, 5.62, 5.37,
                                                 5.37, 5.00, 4.87, 5.12, 4.87, 4.87, 6.62};
 
@@ -121,8 +121,8 @@ void frmMain::BuildMenus()
 
 void frmMain::BuildControls(QWidget* client)
 {
-    fpSpread1 = new SpreadGrid(QStringLiteral("fpSpread1"), kMeasurementHeaders,
-                               kMeasurementWidths, client);
+    fpSpread1 = new SpreadGrid(QStringLiteral("fpSpread1"), kMeasurementHeaders, kMeasurementWidths,
+                               client);
     fpSpread1->setGeometry(TwipsRect(135, 270, 10680, 2535, *this));
     fpSpread2 = new SpreadGrid(QStringLiteral("fpSpread2"), kResultHeaders, kResultWidths, client);
     fpSpread2->setGeometry(TwipsRect(135, 3060, 10725, 2535, *this));

@@ -21,10 +21,7 @@ std::filesystem::path FileSystemPath(const QString& path)
     return std::filesystem::path(QFile::encodeName(path).toStdString());
 }
 
-bool PassesFileNameRule(const QString& path)
-{
-    return IsClubDataFileName(path.toStdString());
-}
+bool PassesFileNameRule(const QString& path) { return IsClubDataFileName(path.toStdString()); }
 
 } // namespace
 

@@ -45,7 +45,8 @@ QVariant GridModel::data(const QModelIndex& index, int role) const
     if (role == Qt::DisplayRole || role == Qt::ToolTipRole)
         return FormatCell(value);
     if (role == Qt::TextAlignmentRole) {
-        const bool number = std::holds_alternative<float>(value) || std::holds_alternative<double>(value);
+        const bool number = std::holds_alternative<float>(value)
+                            || std::holds_alternative<double>(value);
         return QVariant::fromValue(Qt::AlignVCenter | (number ? Qt::AlignRight : Qt::AlignLeft));
     }
     return {};

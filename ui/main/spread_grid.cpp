@@ -56,7 +56,8 @@ void SpreadGrid::ApplyColumnWidths()
     verticalHeader()->setFixedWidth(pixels(m_widths.front()));
     for (std::size_t column = 1; column < m_widths.size(); ++column) {
         const int section = static_cast<int>(column) - 1;
-        const QString header = m_model->headerData(section, Qt::Horizontal, Qt::DisplayRole).toString();
+        const QString header = m_model->headerData(section, Qt::Horizontal, Qt::DisplayRole)
+                                   .toString();
         // A header never gets cut, whatever font the platform substitutes.
         setColumnWidth(section, std::max(pixels(m_widths[column]),
                                          metrics.horizontalAdvance(header) + kHeaderMargins));
@@ -101,10 +102,10 @@ void SpreadGrid::SetNumber(double value) { m_model->SetCell(m_row - 1, m_col - 1
 void SpreadGrid::SelectBlock(int firstColumn, int firstRow, int lastColumn, int lastRow)
 {
     const int lastDataColumn = m_model->columnCount() - 1;
-    const QModelIndex topLeft =
-        m_model->index(firstRow - 1, std::clamp(firstColumn - 1, 0, lastDataColumn));
-    const QModelIndex bottomRight =
-        m_model->index(lastRow - 1, std::clamp(lastColumn - 1, 0, lastDataColumn));
+    const QModelIndex topLeft = m_model->index(firstRow - 1,
+                                               std::clamp(firstColumn - 1, 0, lastDataColumn));
+    const QModelIndex bottomRight = m_model->index(lastRow - 1,
+                                                   std::clamp(lastColumn - 1, 0, lastDataColumn));
     if (!topLeft.isValid() || !bottomRight.isValid())
         return;
     selectionModel()->select(QItemSelection(topLeft, bottomRight),

@@ -6,8 +6,8 @@
 
 namespace orv::ui {
 
-[[nodiscard]] QFont DialogFont();                          // MS Sans Serif 8.25 pt
-[[nodiscard]] QFont ReportFont();                          // Courier New 8.25 pt
+[[nodiscard]] QFont DialogFont(); // MS Sans Serif 8.25 pt
+[[nodiscard]] QFont ReportFont(); // Courier New 8.25 pt
 [[nodiscard]] QFont ArialFont(double points, bool bold);
 
 } // namespace orv::ui

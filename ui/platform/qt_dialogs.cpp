@@ -4,8 +4,8 @@
 
 #include <QFileInfo>
 #include <QGridLayout>
-#include <QPointer>
 #include <QMessageBox>
+#include <QPointer>
 
 namespace orv::ui {
 

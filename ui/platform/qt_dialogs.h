@@ -12,7 +12,8 @@ namespace orv::ui {
 
 class QtDialogs : public Dialogs {
 public:
-    MessageAnswer ShowMessage(QWidget* parent, const QString& text, MessageButtons buttons) override;
+    MessageAnswer ShowMessage(QWidget* parent, const QString& text,
+                              MessageButtons buttons) override;
     FileChoice ShowFileDialog(QWidget* parent, const FileDialogRequest& request) override;
     FileChoice ShowPreviewDialog(QWidget* parent, const FileDialogRequest& request,
                                  PreviewClient& preview) override;

@@ -8,12 +8,14 @@ namespace orv::ui {
 
 int TwipsToPixelsX(int twips, const QPaintDevice& device)
 {
-    return static_cast<int>(std::lround(static_cast<double>(twips) * device.logicalDpiX() / kTwipsPerInch));
+    return static_cast<int>(
+        std::lround(static_cast<double>(twips) * device.logicalDpiX() / kTwipsPerInch));
 }
 
 int TwipsToPixelsY(int twips, const QPaintDevice& device)
 {
-    return static_cast<int>(std::lround(static_cast<double>(twips) * device.logicalDpiY() / kTwipsPerInch));
+    return static_cast<int>(
+        std::lround(static_cast<double>(twips) * device.logicalDpiY() / kTwipsPerInch));
 }
 
 QRect TwipsRect(int left, int top, int width, int height, const QPaintDevice& device)
