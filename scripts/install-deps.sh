@@ -7,7 +7,7 @@ ORV_PACKAGES=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev libgl-dev libeigen3-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  clang libclang-rt-14-dev
+  clang libclang-rt-14-dev clang-format
   fonts-liberation2
   xvfb xauth imagemagick xdotool
 )
