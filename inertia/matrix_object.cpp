@@ -36,12 +36,29 @@ template <typename Fixed> void Decompose(const ConstMap& matrix, Map& values, Ma
     vectors = solver.eigenvectors();
 }
 
-std::string FormatFixed(double value, int decimals)
+// The widest fixed-point cell, "-999999.999": the report boxes hold three
+// such columns side by side. Larger magnitudes are written with an exponent.
+constexpr std::size_t kWidestFixedCell = 11;
+
+std::string FormatExponent(double value, int decimals)
+{
+    char buffer[64];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value,
+                                      std::chars_format::scientific, decimals);
+    std::string text(buffer, result.ptr);
+    for (char& c : text)
+        c = c == 'e' ? 'E' : c;
+    return text;
+}
+
+std::string FormatCell(double value, int decimals)
 {
     char buffer[400];
     const auto result = std::to_chars(buffer, buffer + sizeof buffer, value,
                                       std::chars_format::fixed, decimals);
     std::string text(buffer, result.ptr);
+    if (text.size() > kWidestFixedCell && std::isfinite(value))
+        return FormatExponent(value, decimals);
     // A value that rounds to zero reads better without its sign.
     if (text.front() == '-' && text.find_first_not_of("-0.") == std::string::npos)
         text.erase(0, 1);
@@ -176,7 +193,7 @@ std::string MatrixObject::ToText(int decimals, std::string_view caption) const
     std::size_t width = 0;
     for (int i = 0; i < m_rows; ++i) {
         for (int j = 0; j < m_columns; ++j) {
-            cells.push_back(FormatFixed(Elements()[Offset(i, j)], decimals));
+            cells.push_back(FormatCell(Elements()[Offset(i, j)], decimals));
             width = std::max(width, cells.back().size());
         }
     }

@@ -58,7 +58,9 @@ public:
     [[nodiscard]] double Sum(int dimension) const;
     // One row per line (CR LF between lines, none after the last), every
     // value with `decimals` decimals, right-aligned in columns two blanks
-    // apart; a non-empty caption comes first on a line of its own.
+    // apart; a non-empty caption comes first on a line of its own. A value
+    // whose fixed form would be wider than "-999999.999" is written with an
+    // exponent and `decimals` decimals in its mantissa ("3.000E+38").
     [[nodiscard]] std::string ToText(int decimals, std::string_view caption) const;
 
 private:

@@ -114,6 +114,16 @@ std::string FormatGeneral(double value, int significantDigits)
 
 std::string FormatSingle(float value) { return FormatGeneral(value, kSingleDigits); }
 
+std::string FormatSingleToReadBack(float value)
+{
+    for (int digits = kSingleDigits; digits < kSingleRoundTripDigits; ++digits) {
+        std::string text = FormatGeneral(value, digits);
+        if (static_cast<float>(ParseLeadingNumber(text)) == value)
+            return text;
+    }
+    return FormatGeneral(value, kSingleRoundTripDigits);
+}
+
 double ParseLeadingNumber(std::string_view text)
 {
     std::string compact;

@@ -11,6 +11,8 @@ namespace orv {
 
 inline constexpr int kSingleDigits = 7;
 inline constexpr int kDoubleDigits = 15;
+// Enough significant digits to tell every single-precision value apart.
+inline constexpr int kSingleRoundTripDigits = 9;
 
 // The general number format: at most `significantDigits` significant digits,
 // no trailing zeros or trailing point; exponent form ("1E-05",
@@ -18,8 +20,14 @@ inline constexpr int kDoubleDigits = 15;
 // `significantDigits`. Zero of either sign is "0".
 [[nodiscard]] std::string FormatGeneral(double value, int significantDigits);
 
-// A single-precision value as the boxes and the measurements grid show it.
+// A single-precision value as the measurements grid shows it.
 [[nodiscard]] std::string FormatSingle(float value);
+
+// A single-precision value as an editor box shows it, so that reading the
+// box back gives the same value: FormatSingle where that reads back, which
+// covers every value typed with up to 7 digits, otherwise the general format
+// with the fewest digits, up to 9, that does.
+[[nodiscard]] std::string FormatSingleToReadBack(float value);
 
 // The number at the start of the text. Spaces, tabs and line feeds are
 // ignored wherever they stand; a point is the decimal separator; an E or D

@@ -83,6 +83,44 @@ TEST(ParseLeadingNumber, ReadsBackEveryFormattedSingle)
     }
 }
 
+struct ReadBackCase {
+    float value;
+    const char* text;
+};
+
+class FormatSingleToReadBackTest : public ::testing::TestWithParam<ReadBackCase> { };
+
+TEST_P(FormatSingleToReadBackTest, WritesTheFewestDigitsThatReadBack)
+{
+    EXPECT_EQ(FormatSingleToReadBack(GetParam().value), GetParam().text);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Examples, FormatSingleToReadBackTest,
+    ::testing::Values(ReadBackCase{239.88f, "239.88"}, ReadBackCase{0.1f, "0.1"},
+                      ReadBackCase{1e-5f, "1E-05"}, ReadBackCase{1.234568e7f, "1.234568E+07"},
+                      ReadBackCase{2.8512345f, "2.8512344"}, ReadBackCase{16777215.0f, "16777215"},
+                      ReadBackCase{1.0f / 3.0f, "0.33333334"}, ReadBackCase{-0.0f, "0"},
+                      ReadBackCase{3.4028235e38f, "3.4028235E+38"}));
+
+TEST(FormatSingleToReadBack, EverySingleReadsBackToItself)
+{
+    std::mt19937 random(20261210);
+    std::uniform_int_distribution<std::uint32_t> bits;
+    int checked = 0;
+    while (checked < 35000) {
+        const float value = std::bit_cast<float>(bits(random));
+        if (!std::isfinite(value))
+            continue;
+        ++checked;
+        const std::string text = FormatSingleToReadBack(value);
+        ASSERT_EQ(static_cast<float>(ParseLeadingNumber(text)), value) << text;
+        if (static_cast<float>(ParseLeadingNumber(FormatSingle(value))) == value) {
+            ASSERT_EQ(text, FormatSingle(value));
+        }
+    }
+}
+
 struct RoundCase {
     double value;
     int decimals;

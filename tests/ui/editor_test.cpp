@@ -6,6 +6,11 @@
 #include <QCloseEvent>
 #include <QTest>
 
+#include <bit>
+#include <cmath>
+#include <cstdint>
+#include <random>
+
 namespace orv::testing {
 namespace {
 
@@ -37,6 +42,50 @@ TEST_F(EditorTest, ShowsTheActiveClubInTheGeneralNumberFormat)
     EXPECT_EQ(Control<QLabel>(e, "Label16")->text(), "X\nY\nZ");
     EXPECT_TRUE(
         Control<QLabel>(e, "Label12")->text().startsWith("Inertia Matrix\n\n| XX  XY  ZX |"));
+}
+
+// Opening a club and storing it unchanged must not change a single value,
+// whatever the instrument or a CSV import wrote into it.
+TEST_F(EditorTest, EveryMeasurementReadsBackUnchanged)
+{
+    std::vector<float> values = {2.8512345f, 16777215.0f, 1.234568e7f, 239.88f, -0.1f,
+                                 1.0f / 3.0f, 3.4028235e38f, 1.17549435e-38f, 0.0f};
+    std::mt19937 random(11);
+    std::uniform_int_distribution<std::uint32_t> bits;
+    while (values.size() < 300) {
+        const float value = std::bit_cast<float>(bits(random));
+        if (std::isfinite(value))
+            values.push_back(value);
+    }
+    AddClubs({"A"});
+    for (std::size_t first = 0; first < values.size(); first += kEnteredReals.size()) {
+        ClubMeasurements club;
+        for (std::size_t i = 0; i < kEnteredReals.size(); ++i)
+            club.*kEnteredReals[i].member = values[(first + i) % values.size()];
+        club.Azimuth = 180;
+        data.ClubList.Store(1, club, {});
+        Open();
+        for (const MeasuredReal& field : kEnteredReals)
+            ASSERT_EQ(std::bit_cast<std::uint32_t>(data.CurrentClub.*field.member),
+                      std::bit_cast<std::uint32_t>(club.*field.member))
+                << field.name << " " << club.*field.member;
+    }
+}
+
+TEST_F(EditorTest, BoxesShowTheStartOfALongText)
+{
+    AddClubs({"A"});
+    ClubMeasurements club;
+    club.ClubName = std::string(200, 'N') + " the end";
+    club.Mass = 1.234568e7f;
+    club.PictureName = "/home/engineer/measurements/2026/drivers/head-0001/photo.jpg";
+    data.ClubList.Store(1, club, {});
+    ui::frmEdit& e = Open();
+    for (const char* name : {"txtClubName", "txtMass", "txtPictureName"}) {
+        // A line box scrolls to keep its cursor in view.
+        EXPECT_EQ(Control<QLineEdit>(e, name)->cursorPosition(), 0) << name;
+    }
+    EXPECT_EQ(Control<QLineEdit>(e, "txtMass")->text(), "1.234568E+07");
 }
 
 TEST_F(EditorTest, AnAddedClubShowsZerosAndThePlaceholder)

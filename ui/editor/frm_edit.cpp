@@ -206,11 +206,16 @@ void frmEdit::ReEdit(int I)
 void frmEdit::DataInput()
 {
     Reset();
-    txtClubNo->setText(QString::fromStdString(m_loadedClub.ClubNo));
-    txtClubName->setText(QString::fromStdString(m_loadedClub.ClubName));
+    // A box shows the start of a text too long for it, not its tail.
+    const auto show = [](QLineEdit* box, const std::string& text) {
+        box->setText(QString::fromStdString(text));
+        box->setCursorPosition(0);
+    };
+    show(txtClubNo, m_loadedClub.ClubNo);
+    show(txtClubName, m_loadedClub.ClubName);
     for (const NumberBox& number : m_numberBoxes)
-        number.box->setText(QString::fromStdString(FormatSingle(m_loadedClub.*number.field)));
-    txtPictureName->setText(QString::fromStdString(m_loadedClub.PictureName));
+        show(number.box, FormatSingleToReadBack(m_loadedClub.*number.field));
+    show(txtPictureName, m_loadedClub.PictureName);
     const QString picture = QString::fromStdString(m_loadedClub.PictureName);
     if (FileExists(picture))
         ShowPicture(picture);
