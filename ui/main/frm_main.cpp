@@ -15,28 +15,55 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollBar>
 #include <QShortcut>
 
 namespace orv::ui {
 namespace {
 
-const QStringList kMeasurementHeaders = {
-    QStringLiteral("No."),    QStringLiteral("Name"),     QStringLiteral("Mass"),
-    QStringLiteral("Volume"), QStringLiteral("CM_x"),     QStringLiteral("CM_y"),
-    QStringLiteral("CM_z"),   QStringLiteral("I_xx"),     QStringLiteral("I_yy"),
-    QStringLiteral("I_zz"),   QStringLiteral("I_xy"),     QStringLiteral("I_yz"),
-    QStringLiteral("I_zx"),   QStringLiteral("Lie Angle")};
-const std::vector<double> kMeasurementWidths = {1.87, 3.75, 8.33, 5.62, 6.00, 5.50, 5.62, 5.37,
-                                                5.37, 5.00, 4.87, 5.12, 4.87, 4.87, 6.62};
+// The widest texts a real head gives each column: measurements as typed,
+// moments and volumes up to 999.999, angles from -180 to 180 degrees. Texts
+// (number and name) may be cut; the cell's tip shows them whole.
+const QString kTypedMeasurement = QStringLiteral("-123.456");
+const QString kWidestMoment = QStringLiteral("999.999");
+const QString kWidestAngle = QStringLiteral("-180.000");
+const QString kWidestRowNumber = QStringLiteral("32767");
 
-const QStringList kResultHeaders = {
-    QStringLiteral("Eigen-X"), QStringLiteral("Eigen-Y"), QStringLiteral("Eigen-Z"),
-    QStringLiteral("Ths(X)"),  QStringLiteral("Ths(Y)"),  QStringLiteral("Ths(Z)"),
-    QStringLiteral("Phs(X)"),  QStringLiteral("Phs(Y)"),  QStringLiteral("Phs(Z)"),
-    QStringLiteral("Ixx_c"),   QStringLiteral("Iyy_c"),   QStringLiteral("Izz_c"),
-    QStringLiteral("Izc'"),    QStringLiteral("Volume")};
-const std::vector<double> kResultWidths = {2.50, 6.50, 6.00, 6.12, 6.00, 5.37, 5.37, 5.75,
-                                           6.00, 6.25, 5.37, 5.50, 5.50, 6.00, 5.62};
+const GridColumn kMeasurementRowHeader = {QString(), 1.87, kWidestRowNumber};
+const std::vector<GridColumn> kMeasurementColumns = {
+    {QStringLiteral("No."), 3.75, QString()},
+    {QStringLiteral("Name"), 8.33, QString()},
+    {QStringLiteral("Mass"), 5.62, kTypedMeasurement},
+    {QStringLiteral("Volume"), 6.00, kTypedMeasurement},
+    {QStringLiteral("CM_x"), 5.50, kTypedMeasurement},
+    {QStringLiteral("CM_y"), 5.62, kTypedMeasurement},
+    {QStringLiteral("CM_z"), 5.37, kTypedMeasurement},
+    {QStringLiteral("I_xx"), 5.37, kTypedMeasurement},
+    {QStringLiteral("I_yy"), 5.00, kTypedMeasurement},
+    {QStringLiteral("I_zz"), 4.87, kTypedMeasurement},
+    {QStringLiteral("I_xy"), 5.12, kTypedMeasurement},
+    {QStringLiteral("I_yz"), 4.87, kTypedMeasurement},
+    {QStringLiteral("I_zx"), 4.87, kTypedMeasurement},
+    {QStringLiteral("Lie Angle"), 6.62, kTypedMeasurement},
+};
+
+const GridColumn kResultRowHeader = {QString(), 2.50, kWidestRowNumber};
+const std::vector<GridColumn> kResultColumns = {
+    {QStringLiteral("Eigen-X"), 6.50, kWidestMoment},
+    {QStringLiteral("Eigen-Y"), 6.00, kWidestMoment},
+    {QStringLiteral("Eigen-Z"), 6.12, kWidestMoment},
+    {QStringLiteral("Ths(X)"), 6.00, kWidestAngle},
+    {QStringLiteral("Ths(Y)"), 5.37, kWidestAngle},
+    {QStringLiteral("Ths(Z)"), 5.37, kWidestAngle},
+    {QStringLiteral("Phs(X)"), 5.75, kWidestAngle},
+    {QStringLiteral("Phs(Y)"), 6.00, kWidestAngle},
+    {QStringLiteral("Phs(Z)"), 6.25, kWidestAngle},
+    {QStringLiteral("Ixx_c"), 5.37, kWidestMoment},
+    {QStringLiteral("Iyy_c"), 5.50, kWidestMoment},
+    {QStringLiteral("Izz_c"), 5.50, kWidestMoment},
+    {QStringLiteral("Izc'"), 6.00, kWidestMoment},
+    {QStringLiteral("Volume"), 5.62, kWidestMoment},
+};
 
 // Row and column of the mirrored block: the row header and the first eleven
 // data columns.
@@ -121,10 +148,10 @@ void frmMain::BuildMenus()
 
 void frmMain::BuildControls(QWidget* client)
 {
-    fpSpread1 = new SpreadGrid(QStringLiteral("fpSpread1"), kMeasurementHeaders, kMeasurementWidths,
+    fpSpread1 = new SpreadGrid(QStringLiteral("fpSpread1"), kMeasurementRowHeader, kMeasurementColumns,
                                client);
     fpSpread1->setGeometry(TwipsRect(135, 270, 10680, 2535, *this));
-    fpSpread2 = new SpreadGrid(QStringLiteral("fpSpread2"), kResultHeaders, kResultWidths, client);
+    fpSpread2 = new SpreadGrid(QStringLiteral("fpSpread2"), kResultRowHeader, kResultColumns, client);
     fpSpread2->setGeometry(TwipsRect(135, 3060, 10725, 2535, *this));
 
     QPushButton* add = MakeButton(QStringLiteral("Command4"), QStringLiteral("Add"),
@@ -149,6 +176,11 @@ void frmMain::BuildControls(QWidget* client)
             [this](int, int row) { MirrorRowSelection(*fpSpread2, row); });
     connect(fpSpread2, &SpreadGrid::CellEvent, this,
             [this](int, int row) { MirrorRowSelection(*fpSpread1, row); });
+    // The grids scroll together, so the same clubs are in view in both.
+    QScrollBar* measurements = fpSpread1->verticalScrollBar();
+    QScrollBar* results = fpSpread2->verticalScrollBar();
+    connect(measurements, &QScrollBar::valueChanged, results, &QScrollBar::setValue);
+    connect(results, &QScrollBar::valueChanged, measurements, &QScrollBar::setValue);
 }
 
 void frmMain::Load()
@@ -215,6 +247,8 @@ void frmMain::Command4_Click()
     fpSpread1->SetRowCount(fpSpread1->RowCount() + 1);
     fpSpread2->SetRowCount(fpSpread2->RowCount() + 1);
     FlushData();
+    fpSpread1->ShowRow(fpSpread1->RowCount());
+    fpSpread2->ShowRow(fpSpread2->RowCount());
 }
 
 void frmMain::Command3_Click()

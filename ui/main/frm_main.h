@@ -19,6 +19,9 @@ namespace orv::ui {
 class Dialogs;
 class DesktopServices;
 
+// Both grids have this many data columns.
+inline constexpr int kGridColumns = 14;
+
 class frmMain : public QMainWindow, public EditorHost {
     Q_OBJECT
 

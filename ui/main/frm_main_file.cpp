@@ -52,6 +52,11 @@ void frmMain::LoadDataFile(const QString& path, const QString& title)
     }
     m_data.ClubList.ReplaceAll(std::move(records));
     FlushData();
+    // A document opens at its first club.
+    for (SpreadGrid* grid : {fpSpread1, fpSpread2}) {
+        grid->SelectBlock(0, 1, kGridColumns, 1);
+        grid->scrollToTop();
+    }
     setWindowTitle(kCaptionPrefix + title);
     m_currentFilePath = path;
 }

@@ -2,66 +2,94 @@
 
 #include <QHeaderView>
 #include <QItemSelectionModel>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QScrollBar>
 #include <QStyle>
+
+#include <algorithm>
 
 namespace orv::ui {
 namespace {
 
-constexpr int kHeaderMargins = 8;
+QStringList Headers(const std::vector<GridColumn>& columns)
+{
+    QStringList headers;
+    for (const GridColumn& column : columns)
+        headers << column.header;
+    return headers;
+}
 
 } // namespace
 
-SpreadGrid::SpreadGrid(const QString& name, QStringList headers, std::vector<double> widths,
+SpreadGrid::SpreadGrid(const QString& name, GridColumn rowHeader, std::vector<GridColumn> columns,
                        QWidget* parent)
     : QTableView(parent)
-    , m_model(new GridModel(std::move(headers), this))
-    , m_widths(std::move(widths))
+    , m_model(new GridModel(Headers(columns), this))
+    , m_rowHeader(std::move(rowHeader))
+    , m_columns(std::move(columns))
+    , m_selectionColumns(WholeRow())
 {
     setObjectName(name);
     setModel(m_model);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
-    setSelectionMode(QAbstractItemView::ContiguousSelection);
-    setSelectionBehavior(QAbstractItemView::SelectItems);
+    // One row at a time, the row Delete and Edit act on.
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    // Tab leaves the grid along the window's tab order; arrows move the row.
+    setTabKeyNavigation(false);
     setWordWrap(false);
     horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
     horizontalHeader()->setHighlightSections(false);
+    horizontalHeader()->setSectionsClickable(false);
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
     ApplyColumnWidths();
 
-    connect(this, &QTableView::clicked, this, [this](const QModelIndex& index) {
-        Q_EMIT CellEvent(index.column() + 1, index.row() + 1);
+    connect(this, &QTableView::clicked, this, &SpreadGrid::UserMovedTo);
+    connect(verticalHeader(), &QHeaderView::sectionClicked, this, [this](int section) {
+        m_selectionColumns = WholeRow();
+        Q_EMIT CellEvent(0, section + 1);
     });
-    connect(verticalHeader(), &QHeaderView::sectionClicked, this,
-            [this](int section) { Q_EMIT CellEvent(0, section + 1); });
     connect(selectionModel(), &QItemSelectionModel::currentChanged, this,
             [this](const QModelIndex& current) { OnCurrentChanged(current); });
 }
 
+std::pair<int, int> SpreadGrid::WholeRow() const { return {1, static_cast<int>(m_columns.size())}; }
+
+int SpreadGrid::CellMargins() const
+{
+    // What the style leaves between a cell's text and its grid lines.
+    return 2 * (style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1) + 2;
+}
+
+double SpreadGrid::CharacterUnit() const
+{
+    const QFontMetrics metrics(font());
+    const int margins = CellMargins();
+    double totalUnits = m_rowHeader.width;
+    double unit = std::max<double>(metrics.averageCharWidth() + 1,
+                                   (metrics.horizontalAdvance(m_rowHeader.widest) + margins)
+                                       / m_rowHeader.width);
+    for (const GridColumn& column : m_columns) {
+        totalUnits += column.width;
+        const int widest = std::max(metrics.horizontalAdvance(column.widest),
+                                    metrics.horizontalAdvance(column.header));
+        unit = std::max(unit, (widest + margins) / column.width);
+    }
+    // Where the grid has more room, the units stretch so that the designed
+    // columns fill it, as they did on the display they were chosen for.
+    const int room = width() - 2 * frameWidth() - style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    return std::max(unit, room / totalUnits);
+}
+
 void SpreadGrid::ApplyColumnWidths()
 {
-    if (m_widths.empty())
-        return;
-    // A character-width unit is at least the font's average character width;
-    // where the grid has more room, the units stretch so that the design's
-    // columns fill it, as they did on the display they were chosen for.
-    const QFontMetrics metrics(font());
-    double totalUnits = 0;
-    for (double units : m_widths)
-        totalUnits += units;
-    const int room = width() - 2 * frameWidth() - style()->pixelMetric(QStyle::PM_ScrollBarExtent);
-    const double unit = std::max<double>(metrics.averageCharWidth() + 1, room / totalUnits);
-    const auto pixels = [unit](double units) { return static_cast<int>(units * unit); };
-
-    verticalHeader()->setFixedWidth(pixels(m_widths.front()));
-    for (std::size_t column = 1; column < m_widths.size(); ++column) {
-        const int section = static_cast<int>(column) - 1;
-        const QString header = m_model->headerData(section, Qt::Horizontal, Qt::DisplayRole)
-                                   .toString();
-        // A header never gets cut, whatever font the platform substitutes.
-        setColumnWidth(section, std::max(pixels(m_widths[column]),
-                                         metrics.horizontalAdvance(header) + kHeaderMargins));
-    }
+    const double unit = CharacterUnit();
+    const auto pixels = [unit](double units) { return static_cast<int>(std::ceil(units * unit)); };
+    verticalHeader()->setFixedWidth(pixels(m_rowHeader.width));
+    for (std::size_t column = 0; column < m_columns.size(); ++column)
+        setColumnWidth(static_cast<int>(column), pixels(m_columns[column].width));
 }
 
 void SpreadGrid::resizeEvent(QResizeEvent* event)
@@ -70,19 +98,56 @@ void SpreadGrid::resizeEvent(QResizeEvent* event)
     ApplyColumnWidths();
 }
 
+void SpreadGrid::UserMovedTo(const QModelIndex& index)
+{
+    m_selectionColumns = WholeRow();
+    Q_EMIT CellEvent(index.column() + 1, index.row() + 1);
+}
+
+void SpreadGrid::keyPressEvent(QKeyEvent* event)
+{
+    const int before = m_activeRow;
+    QTableView::keyPressEvent(event);
+    if (m_activeRow != before)
+        UserMovedTo(currentIndex());
+}
+
+void SpreadGrid::mousePressEvent(QMouseEvent* event)
+{
+    m_pressed = indexAt(event->position().toPoint());
+    QTableView::mousePressEvent(event);
+}
+
+void SpreadGrid::mouseReleaseEvent(QMouseEvent* event)
+{
+    QTableView::mouseReleaseEvent(event);
+    // A release on the pressed cell is a click; a drag that ended elsewhere
+    // moved the row as well.
+    if (indexAt(event->position().toPoint()) != m_pressed && currentIndex().isValid())
+        UserMovedTo(currentIndex());
+}
+
 int SpreadGrid::RowCount() const { return m_model->rowCount(); }
 
 void SpreadGrid::SetRowCount(int rows)
 {
+    const int before = m_model->rowCount();
     m_model->SetRowCount(rows);
     const int count = m_model->rowCount();
     m_activeRow = count == 0 ? 0 : std::clamp(m_activeRow, 1, count);
-    if (count > 0) {
-        const QModelIndex current = currentIndex();
-        const int column = current.isValid() ? current.column() : 0;
-        selectionModel()->setCurrentIndex(m_model->index(m_activeRow - 1, column),
-                                          QItemSelectionModel::NoUpdate);
-    }
+    if (count > 0 && count != before)
+        SelectActiveRow();
+}
+
+void SpreadGrid::SelectActiveRow()
+{
+    const QModelIndex current = currentIndex();
+    const int column = current.isValid() ? current.column() : 0;
+    selectionModel()->setCurrentIndex(m_model->index(m_activeRow - 1, column),
+                                      QItemSelectionModel::NoUpdate);
+    const QModelIndex first = m_model->index(m_activeRow - 1, m_selectionColumns.first - 1);
+    const QModelIndex last = m_model->index(m_activeRow - 1, m_selectionColumns.second - 1);
+    selectionModel()->select(QItemSelection(first, last), QItemSelectionModel::ClearAndSelect);
 }
 
 void SpreadGrid::SetReDraw(bool redraw)
@@ -101,15 +166,25 @@ void SpreadGrid::SetNumber(double value) { m_model->SetCell(m_row - 1, m_col - 1
 
 void SpreadGrid::SelectBlock(int firstColumn, int firstRow, int lastColumn, int lastRow)
 {
-    const int lastDataColumn = m_model->columnCount() - 1;
-    const QModelIndex topLeft = m_model->index(firstRow - 1,
-                                               std::clamp(firstColumn - 1, 0, lastDataColumn));
-    const QModelIndex bottomRight = m_model->index(lastRow - 1,
-                                                   std::clamp(lastColumn - 1, 0, lastDataColumn));
-    if (!topLeft.isValid() || !bottomRight.isValid())
+    // One row is all the grid selects; a block over several rows selects
+    // its first.
+    const int columns = static_cast<int>(m_columns.size());
+    if (firstRow < 1 || firstRow > RowCount() || lastRow < firstRow || lastColumn < firstColumn)
         return;
-    selectionModel()->select(QItemSelection(topLeft, bottomRight),
-                             QItemSelectionModel::ClearAndSelect);
+    m_activeRow = firstRow;
+    // Column 0, the row header, is not a cell of its own.
+    m_selectionColumns = {std::clamp(firstColumn, 1, columns), std::clamp(lastColumn, 1, columns)};
+    SelectActiveRow();
+}
+
+void SpreadGrid::ShowRow(int row)
+{
+    if (row < 1 || row > RowCount())
+        return;
+    // The scroll range follows the rows only once the view has laid them out.
+    updateGeometries();
+    const QModelIndex current = currentIndex();
+    scrollTo(m_model->index(row - 1, current.isValid() ? current.column() : 0));
 }
 
 QString SpreadGrid::CellText(int row, int column) const

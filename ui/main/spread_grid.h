@@ -1,24 +1,34 @@
 // The grid of the main window: a header row 0 with the column texts, a
 // row-header column 0 with the row numbers, data cells from row 1 and
 // column 1 that only the program writes. It keeps an active row (the row of
-// the active cell) and reports clicks on cells.
+// the active cell), which is always the one row it shows selected, and
+// reports the cells the user acts on.
 #pragma once
 
 #include "ui/main/grid_model.h"
 
 #include <QTableView>
 
+#include <utility>
 #include <vector>
 
 namespace orv::ui {
+
+// One column of a grid: its header, its designed width in the grid's
+// character units, and the widest text it must show whole.
+struct GridColumn {
+    QString header;
+    double width = 0;
+    QString widest;
+};
 
 class SpreadGrid : public QTableView {
     Q_OBJECT
 
 public:
-    // `headers` are the texts of columns 1..n; `widths` the widths of
-    // columns 0..n in character units of the grid's font.
-    SpreadGrid(const QString& name, QStringList headers, std::vector<double> widths,
+    // `rowHeader` is column 0 (its header is not shown); `columns` are
+    // columns 1..n.
+    SpreadGrid(const QString& name, GridColumn rowHeader, std::vector<GridColumn> columns,
                QWidget* parent);
 
     [[nodiscard]] int RowCount() const;
@@ -38,28 +48,49 @@ public:
     void SetNumber(float value);
     void SetNumber(double value);
 
-    // Selects the block of one row from column `first` to `last`; the
-    // active row stays where it is.
+    // Selects the block of one row from column `first` to `last` (column 0
+    // is the row header) and makes that row the active row.
     void SelectBlock(int firstColumn, int firstRow, int lastColumn, int lastRow);
+
+    // Scrolls the row into view; the active cell stays where it is.
+    void ShowRow(int row);
 
     [[nodiscard]] QString CellText(int row, int column) const;
 
+    // The width the grid gives one of its character units: enough for every
+    // column's widest text and header, and at least enough for the columns
+    // to fill the grid.
+    [[nodiscard]] double CharacterUnit() const;
+
 Q_SIGNALS:
-    // The user clicked the cell at (column, row), grid numbering.
+    // The user clicked, or moved the keyboard to, the cell at (column, row),
+    // grid numbering.
     void CellEvent(int column, int row);
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
     void ApplyColumnWidths();
     void OnCurrentChanged(const QModelIndex& current);
+    void SelectActiveRow();
+    [[nodiscard]] int CellMargins() const;
+    [[nodiscard]] std::pair<int, int> WholeRow() const;
+
+    void UserMovedTo(const QModelIndex& index);
 
     GridModel* m_model;
-    std::vector<double> m_widths;
+    QPersistentModelIndex m_pressed;
+    GridColumn m_rowHeader;
+    std::vector<GridColumn> m_columns;
     int m_activeRow = 0;
     int m_row = 0;
     int m_col = 0;
+    // The columns the selection of the active row spans, grid numbering.
+    std::pair<int, int> m_selectionColumns;
 };
 
 } // namespace orv::ui
