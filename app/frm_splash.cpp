@@ -4,6 +4,7 @@
 #include "ui/platform/app_info.h"
 #include "ui/platform/fonts.h"
 #include "ui/platform/twips.h"
+#include "ui/platform/window_placement.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>
@@ -22,6 +23,9 @@ frmSplash::frmSplash(frmMain& mainWindow, DesktopServices& desktop, QWidget* par
     , m_desktop(desktop)
 {
     setObjectName(QStringLiteral("frmSplash"));
+    // An empty caption and no title bar, only the frame: a desktop would
+    // otherwise fill an empty title bar with the program's name.
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint);
     setWindowTitle(QString());
     setWindowIcon(ApplicationIcon());
     setFixedSize(TwipsSize(7380, 4755, *this));
@@ -120,6 +124,12 @@ void frmSplash::keyPressEvent(QKeyEvent* event)
         return;
     }
     Form_KeyPress(text.front().unicode());
+}
+
+void frmSplash::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    CentreOnScreen(*this);
 }
 
 void frmSplash::closeEvent(QCloseEvent* event)

@@ -9,7 +9,7 @@ ORV_PACKAGES=(
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev clang-format
   fonts-liberation2
-  xvfb xauth imagemagick xdotool
+  xvfb xauth imagemagick xdotool openbox x11-utils
 )
 
 orv_install_missing() {

@@ -1,23 +1,36 @@
 #!/usr/bin/env bash
-# Starts the real program on a virtual display and photographs it as a user
-# would see it: the splash window, the main window with a few clubs, the
-# editor after Calculate, and the grids after Update; then the document is
-# saved, the program quit and started again, the file opened, and the grids
-# compared with those before.
+# Starts the real program on a virtual display under a real window manager
+# (openbox) and photographs it as a user would see it: the splash window,
+# the main window with a few clubs, the editor after Calculate, and the grids
+# after Update; then the document is saved, the program quit and started
+# again, the file opened, and the grids compared with those before. Last, a
+# document of 120 realistic heads made with orv-calc is opened and shown at
+# its top and at its end.
 #   scripts/screenshots.sh [OUTPUT_FOLDER]   (default build/screenshots)
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 out="${1:-$root/build/screenshots}"
 mkdir -p "$out"
 program="$root/build/app/orv"
-[[ -x "$program" ]] || { echo "Build the program first (scripts/test.sh)." >&2; exit 1; }
+calc="$root/build/cli/orv-calc"
+[[ -x "$program" && -x "$calc" ]] || { echo "Build the program first (scripts/test.sh)." >&2; exit 1; }
+command -v openbox >/dev/null || { echo "openbox is needed: apt-get install openbox" >&2; exit 1; }
 command -v xdotool >/dev/null || { echo "xdotool is needed: apt-get install xdotool" >&2; exit 1; }
 
-xvfb-run -a -s "-screen 0 1024x768x24 -dpi 96" bash -s "$program" "$out" <<'SESSION'
+xvfb-run -a -s "-screen 0 1024x768x24 -dpi 96" bash -s "$program" "$out" "$calc" <<'SESSION'
 set -euo pipefail
-program="$1"; out="$2"
+program="$1"; out="$2"; calc="$3"
+openbox >/dev/null 2>&1 &
+sleep 1
 [[ -n "${ORV_TRACE:-}" ]] && set -x
 shot() { sleep 0.7; import -window root "$out/$1.png"; echo "saved $out/$1.png"; }
+# The client area of one window only, without the title bar, whose caption
+# names the open file.
+shot_client() {
+  sleep 0.7
+  eval "$(xdotool getwindowgeometry --shell "$2")"
+  import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" "$out/$1.png"; echo "saved $out/$1.png"
+}
 wait_window() {   # NAME [more search options]
   local name="$1"; shift
   for _ in $(seq 50); do
@@ -39,6 +52,9 @@ pid=$!
 sleep 1.5
 shot splash
 splash=$(wait_window "" --pid "$pid")
+# Where the splash stands, frame included, against the screen's centre.
+eval "$(xdotool getwindowgeometry --shell "$splash")"
+echo "splash client at ${X},${Y} size ${WIDTH}x${HEIGHT}; frame extents: $(xprop -id "$splash" _NET_FRAME_EXTENTS | cut -d= -f2)"
 xdotool mousemove --window "$splash" 10 10 click 1   # a click on the frame closes it
 main=$(wait_window "VOVE-ROZO ORV" --pid "$pid")
 shot main-empty
@@ -85,17 +101,19 @@ xdotool windowfocus "$editor"; sleep 0.3
 for value in 9 Fairway 215 175 12 -18 6 57 2.6 3.1 4.2 3.0 4.0 3.4; do fill "$value"; done
 click_at "$editor" "$calc_x" "$buttons_y"
 click_at "$editor" "$update_x" "$buttons_y"
-# The same clicks on the empty part of each grid before both comparison
-# shots put the selections and the focus in the same state.
-settle_grids() { click_at "$main" 400 $(( menu + 2500 / 15 )); click_at "$main" 400 $(( menu + 5300 / 15 )); }
+# The same click on row 1 before both comparison shots puts the selections
+# and the focus in the same state.
+settle_grids() { click_at "$main" 300 $(( menu + 270 / 15 + 30 )); }   # a cell of row 1
 settle_grids
 shot main-two-computed
+shot_client main-two-computed-client "$main"
 
 document="$PWD/heads.orv"
 menu_keys() { xdotool windowfocus "$main"; sleep 0.3; xdotool key alt+f; sleep 0.3; xdotool key "$@"; sleep 0.8; }
 menu_keys s s Return   # File, Save As
 xdotool type --delay 20 "$document"; xdotool key Return; sleep 0.8
 menu_keys x            # File, Exit
+shot exit-question
 xdotool key n; sleep 1                                            # Save datas? No
 if kill -0 "$pid" 2>/dev/null; then echo "the program did not end" >&2; exit 1; fi
 [[ -s "$document" ]] || { echo "nothing was saved" >&2; exit 1; }
@@ -108,12 +126,40 @@ xdotool windowfocus "$splash"; sleep 0.3; xdotool key Escape    # a key closes t
 main=$(wait_window "VOVE-ROZO ORV" --pid "$pid")
 sleep 0.5
 menu_keys o            # File, Open
+shot open-dialog
 xdotool type --delay 20 "$document"; xdotool key Return; sleep 0.8
 settle_grids
 shot main-reopened
+shot_client main-reopened-client "$main"
+
+# 120 heads as an instrument gives them: each a uniform-looking body with a
+# tensor about its centre of gravity, turned into the six readings through
+# the origin of the fixture.
+awk 'BEGIN {
+  srand(7);
+  print "ClubNo,ClubName,Mass,Volume,CMx,CMy,CMz,Ixx,Iyy,Izz,Ixy,Iyz,Izx,LieAngle";
+  for (i = 1; i <= 120; i++) {
+    m = 190 + 40 * rand(); cx = 20 + 15 * rand(); cy = -25 + 10 * rand(); cz = 10 * rand() - 5;
+    txx = 1.8 + 0.8 * rand(); tyy = 2.8 + 0.8 * rand(); tzz = 4.2 + 1.2 * rand();
+    txy = 0.1 * rand() - 0.05; tyz = 0.1 * rand() - 0.05; tzx = 0.1 * rand() - 0.05;
+    k = m / 1000; x = cx / 10; y = cy / 10; z = cz / 10; r2 = x * x + y * y + z * z;
+    jxx = txx + k * (r2 - x * x); jyy = tyy + k * (r2 - y * y); jzz = tzz + k * (r2 - z * z);
+    jxy = txy - k * x * y; jyz = tyz - k * y * z; jzx = tzx - k * z * x;
+    printf "%d,Driver %03d,%.2f,%.1f,%.3f,%.3f,%.3f,%.4f,%.4f,%.4f,%.4f,%.4f,%.4f,%.1f\n",
+      i, i, m, 440 + 20 * rand(), cx, cy, cz, jxx, jyy, jzz,
+      (jxx + jyy) / 2 + jxy, (jyy + jzz) / 2 + jyz, (jzz + jxx) / 2 + jzx, 55 + 7 * rand();
+  }
+}' > heads.csv
+"$calc" import heads.csv heads120.orv
+menu_keys o
+xdotool type --delay 20 "$PWD/heads120.orv"; xdotool key Return; sleep 0.8
+shot main-120-heads-top
+click_at "$main" 300 $(( menu + 270 / 15 + 30 ))   # a cell of the first row
+xdotool key ctrl+End; sleep 0.5
+shot main-120-heads-end
 kill "$pid" 2>/dev/null || true
 SESSION
 
 # The grids of the reopened document, pixel for pixel those before quitting.
-differing=$(compare -metric AE "$out/main-two-computed.png" "$out/main-reopened.png" null: 2>&1 || true)
+differing=$(compare -metric AE "$out/main-two-computed-client.png" "$out/main-reopened-client.png" null: 2>&1 || true)
 if [[ "$differing" == "0" ]]; then echo "reopened grids: identical"; else echo "reopened grids: $differing pixels differ" >&2; exit 1; fi

@@ -8,6 +8,8 @@
 
 #include <QApplication>
 #include <QGroupBox>
+#include <QHeaderView>
+#include <QTreeView>
 #include <QImage>
 #include <QListView>
 #include <QMessageBox>
@@ -58,6 +60,8 @@ TEST_P(QtMessageBoxTest, ShowsTitleTextAndButtonsWithoutIconAndAnswersTheClick)
         EXPECT_EQ(box->text(), "Save the changes?");
         EXPECT_EQ(box->icon(), QMessageBox::NoIcon);
         EXPECT_EQ(box->standardButtons(), c.offered);
+        // Wide enough for a window manager to show the whole title.
+        EXPECT_GE(box->width(), 2 * box->fontMetrics().horizontalAdvance(box->windowTitle()));
         box->button(c.clicked)->click();
     });
     ui::QtDialogs dialogs;
@@ -188,6 +192,10 @@ TEST(QtFileDialog, SaveDialogAddsTheDefaultExtension)
         auto* dialog = qobject_cast<QFileDialog*>(&modal);
         ASSERT_NE(dialog, nullptr);
         EXPECT_EQ(dialog->acceptMode(), QFileDialog::AcceptSave);
+        EXPECT_GE(dialog->width(), 780);
+        auto* details = dialog->findChild<QTreeView*>(QStringLiteral("treeView"));
+        ASSERT_NE(details, nullptr);
+        EXPECT_EQ(details->header()->sectionResizeMode(1), QHeaderView::ResizeToContents);
         dialog->selectFile(QStringLiteral("heads"));
         static_cast<QDialog*>(dialog)->accept(); // as the Save button does
     });

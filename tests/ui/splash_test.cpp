@@ -2,6 +2,7 @@
 #include "tests/ui/main_window_fixture.h"
 
 #include <QKeyEvent>
+#include <QScreen>
 #include <QTest>
 #include <QTimer>
 
@@ -42,6 +43,25 @@ TEST_F(SplashTest, ShowsTitleProductAndVersion)
     EXPECT_EQ(Control<QLabel>(splash, "Picture1")->pixmap().size(), QSize(300, 88));
     EXPECT_EQ(Control<QTimer>(splash, "Timer1")->interval(), 100);
     EXPECT_TRUE(Control<QTimer>(splash, "Timer1")->isActive());
+}
+
+// A window manager fills an empty title bar with the program's name; the
+// splash has no title bar for it to fill, only its frame.
+TEST_F(SplashTest, HasAnEmptyCaptionAndNoTitleBar)
+{
+    EXPECT_TRUE(splash.windowTitle().isEmpty());
+    EXPECT_TRUE(splash.windowFlags().testFlag(Qt::CustomizeWindowHint));
+    EXPECT_FALSE(splash.windowFlags().testFlag(Qt::WindowTitleHint));
+    EXPECT_FALSE(splash.windowFlags().testFlag(Qt::WindowCloseButtonHint));
+}
+
+TEST_F(SplashTest, OpensInTheMiddleOfTheScreen)
+{
+    const QRect screen = splash.screen()->availableGeometry();
+    EXPECT_LE((splash.frameGeometry().center() - screen.center()).manhattanLength(), 1);
+    // Again once the window manager has told its frame.
+    QTest::qWait(200);
+    EXPECT_LE((splash.frameGeometry().center() - screen.center()).manhattanLength(), 1);
 }
 
 TEST_F(SplashTest, ClosesAtTheFiftyFirstTickAndShowsTheMainWindow)

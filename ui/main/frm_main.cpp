@@ -7,14 +7,13 @@
 #include "ui/platform/dialogs.h"
 #include "ui/platform/fonts.h"
 #include "ui/platform/twips.h"
+#include "ui/platform/window_placement.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
-#include <QGuiApplication>
 #include <QLayout>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QScreen>
 #include <QScrollBar>
 #include <QShortcut>
 
@@ -201,8 +200,7 @@ void frmMain::showEvent(QShowEvent* event)
     if (!m_formLoaded) {
         Load();
         adjustSize();
-        if (const QScreen* screen = QGuiApplication::primaryScreen())
-            move(screen->availableGeometry().center() - rect().center());
+        CentreOnScreen(*this);
     }
     QMainWindow::showEvent(event);
 }

@@ -68,9 +68,7 @@ double SpreadGrid::CharacterUnit() const
     const QFontMetrics metrics(font());
     const int margins = CellMargins();
     double totalUnits = m_rowHeader.width;
-    double unit = std::max<double>(metrics.averageCharWidth() + 1,
-                                   (metrics.horizontalAdvance(m_rowHeader.widest) + margins)
-                                       / m_rowHeader.width);
+    double unit = metrics.averageCharWidth() + 1;
     for (const GridColumn& column : m_columns) {
         totalUnits += column.width;
         const int widest = std::max(metrics.horizontalAdvance(column.widest),
@@ -87,7 +85,10 @@ void SpreadGrid::ApplyColumnWidths()
 {
     const double unit = CharacterUnit();
     const auto pixels = [unit](double units) { return static_cast<int>(std::ceil(units * unit)); };
-    verticalHeader()->setFixedWidth(pixels(m_rowHeader.width));
+    // The row numbers are narrow by design; they get what they need without
+    // widening every other column.
+    const int rowNumbers = fontMetrics().horizontalAdvance(m_rowHeader.widest) + CellMargins();
+    verticalHeader()->setFixedWidth(std::max(pixels(m_rowHeader.width), rowNumbers));
     for (std::size_t column = 0; column < m_columns.size(); ++column)
         setColumnWidth(static_cast<int>(column), pixels(m_columns[column].width));
 }

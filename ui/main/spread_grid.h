@@ -58,8 +58,9 @@ public:
     [[nodiscard]] QString CellText(int row, int column) const;
 
     // The width the grid gives one of its character units: enough for every
-    // column's widest text and header, and at least enough for the columns
-    // to fill the grid.
+    // data column's widest text and header, and at least enough for the
+    // columns to fill the grid. Where that is wider than the grid, the grid
+    // scrolls sideways.
     [[nodiscard]] double CharacterUnit() const;
 
 Q_SIGNALS:

@@ -4,10 +4,18 @@
 
 #include <QFileInfo>
 #include <QGridLayout>
+#include <QHeaderView>
+#include <QTreeView>
 #include <QMessageBox>
+#include <QSpacerItem>
 #include <QPointer>
 
 namespace orv::ui {
+namespace {
+
+constexpr QSize kFileDialogSize(780, 460);
+
+} // namespace
 
 MessageAnswer QtDialogs::ShowMessage(QWidget* parent, const QString& text, MessageButtons buttons)
 {
@@ -22,6 +30,12 @@ MessageAnswer QtDialogs::ShowMessage(QWidget* parent, const QString& text, Messa
     case MessageButtons::YesNoCancel:
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
         break;
+    }
+    // Wide enough that a window manager can show the whole title.
+    if (auto* grid = qobject_cast<QGridLayout*>(box.layout())) {
+        const int titleRoom = box.fontMetrics().horizontalAdvance(kApplicationTitle) * 2 + 160;
+        grid->addItem(new QSpacerItem(titleRoom, 0, QSizePolicy::Minimum, QSizePolicy::Fixed),
+                      grid->rowCount(), 0, 1, grid->columnCount());
     }
     switch (box.exec()) {
     case QMessageBox::Yes:
@@ -50,6 +64,15 @@ std::unique_ptr<QFileDialog> CreateFileDialog(QWidget* parent, const FileDialogR
         dialog->setDefaultSuffix(request.defaultExtension);
     if (!request.initialFolder.isEmpty())
         dialog->setDirectory(request.initialFolder);
+    // Room for the list's columns, and columns as wide as their contents,
+    // so sizes and dates read whole.
+    dialog->resize(dialog->sizeHint().expandedTo(kFileDialogSize));
+    if (auto* details = dialog->findChild<QTreeView*>(QStringLiteral("treeView"))) {
+        QHeaderView* header = details->header();
+        header->setSectionResizeMode(0, QHeaderView::Stretch);
+        for (int column = 1; column < header->count(); ++column)
+            header->setSectionResizeMode(column, QHeaderView::ResizeToContents);
+    }
     return dialog;
 }
 
@@ -76,7 +99,7 @@ namespace orv::ui {
 void HostPreview(QFileDialog& dialog, PreviewClient& preview)
 {
     QWidget* frame = preview.PreviewFrame();
-    const QSize before = dialog.sizeHint();
+    const QSize before = dialog.size();
     if (auto* grid = qobject_cast<QGridLayout*>(dialog.layout()))
         grid->addWidget(frame, 0, grid->columnCount(), grid->rowCount(), 1);
     frame->show();
