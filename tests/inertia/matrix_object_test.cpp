@@ -159,10 +159,9 @@ TEST(MatrixObject, ToTextAlignsColumnsWithThreeDecimals)
 
 TEST(MatrixObject, ToTextWritesHugeMagnitudesWithAnExponent)
 {
-    EXPECT_EQ(Make(3, 1, {3e38, 2.5, -999999.999}).ToText(3, ""),
-              "  3.000E+38\r\n"
-              "      2.500\r\n"
-              "-999999.999");
+    EXPECT_EQ(Make(3, 1, {3e38, 2.5, -999999.999}).ToText(3, ""), "  3.000E+38\r\n"
+                                                                  "      2.500\r\n"
+                                                                  "-999999.999");
     EXPECT_EQ(Make(1, 3, {-1234567.0, 999999.9996, 12345678.9}).ToText(3, ""),
               " -1.235E+06  1000000.000    1.235E+07");
     EXPECT_EQ(Make(1, 1, {1e-300}).ToText(3, ""), "0.000");

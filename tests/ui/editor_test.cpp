@@ -48,7 +48,7 @@ TEST_F(EditorTest, ShowsTheActiveClubInTheGeneralNumberFormat)
 // whatever the instrument or a CSV import wrote into it.
 TEST_F(EditorTest, EveryMeasurementReadsBackUnchanged)
 {
-    std::vector<float> values = {2.8512345f, 16777215.0f, 1.234568e7f, 239.88f, -0.1f,
+    std::vector<float> values = {2.8512345f,  16777215.0f,   1.234568e7f,     239.88f, -0.1f,
                                  1.0f / 3.0f, 3.4028235e38f, 1.17549435e-38f, 0.0f};
     std::mt19937 random(11);
     std::uniform_int_distribution<std::uint32_t> bits;

@@ -131,9 +131,9 @@ TEST_F(GridUseTest, TabAndShiftTabLeaveTheGridsAlongTheTabOrder)
         Qt::KeyboardModifiers modifiers;
         const char* next;
     };
-    for (const Step& step : {Step{Qt::NoModifier, "fpSpread2"}, Step{Qt::NoModifier, "Command4"},
-                             Step{Qt::ShiftModifier, "fpSpread2"},
-                             Step{Qt::ShiftModifier, "fpSpread1"}}) {
+    for (const Step& step :
+         {Step{Qt::NoModifier, "fpSpread2"}, Step{Qt::NoModifier, "Command4"},
+          Step{Qt::ShiftModifier, "fpSpread2"}, Step{Qt::ShiftModifier, "fpSpread1"}}) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, step.modifiers);
         ASSERT_NE(QApplication::focusWidget(), nullptr);
         EXPECT_EQ(QApplication::focusWidget()->objectName(), step.next);
@@ -144,14 +144,14 @@ TEST_F(GridUseTest, TabAndShiftTabLeaveTheGridsAlongTheTabOrder)
 TEST_F(GridUseTest, EveryRealisticValueShowsWhole)
 {
     const float measured[][12] = {
-        {203.45f, 460.2f, -35.125f, 12.5f, -20.75f, 5.8521f, 4.9217f, 3.0125f, 5.4398f,
-         4.1179f, 4.6542f, 60.5f},
-        {198.2f, 455.0f, 38.4f, -15.25f, 28.375f, 2.8512f, 3.2501f, 4.5f, 3.35f, 4.275f,
-         3.625f, 58.0f},
-        {251.6f, 62.5f, 12.3f, 9.87f, -18.45f, 2.4562f, 0.6521f, 2.7314f, 1.5214f, 1.7214f,
-         2.6021f, 62.0f},
-        {355.0f, 120.25f, -103.75f, 45.5f, 22.125f, 6.9999f, 5.1234f, 2.0012f, 6.0022f,
-         3.5031f, 4.5024f, 70.0f},
+        {203.45f, 460.2f, -35.125f, 12.5f, -20.75f, 5.8521f, 4.9217f, 3.0125f, 5.4398f, 4.1179f,
+         4.6542f, 60.5f},
+        {198.2f, 455.0f, 38.4f, -15.25f, 28.375f, 2.8512f, 3.2501f, 4.5f, 3.35f, 4.275f, 3.625f,
+         58.0f},
+        {251.6f, 62.5f, 12.3f, 9.87f, -18.45f, 2.4562f, 0.6521f, 2.7314f, 1.5214f, 1.7214f, 2.6021f,
+         62.0f},
+        {355.0f, 120.25f, -103.75f, 45.5f, 22.125f, 6.9999f, 5.1234f, 2.0012f, 6.0022f, 3.5031f,
+         4.5024f, 70.0f},
         {219.9f, 185.0f, 25.2f, -8.125f, -14.5f, 3.1415f, 2.7182f, 1.4142f, 2.9931f, 2.1117f,
          2.3333f, 57.5f},
     };
@@ -162,8 +162,8 @@ TEST_F(GridUseTest, EveryRealisticValueShowsWhole)
          3.0f, 3.5f, 2.332f, 200.0f},
         {2.901f, 2.45f, 0.651f, 180.0f, 0.0f, 90.0f, 180.0f, -180.0f, -100.0f, 2.456f, 0.652f,
          2.731f, 1.521f, 62.5f},
-        {999.999f, 750.5f, 120.125f, 100.0f, 179.999f, 0.001f, -179.5f, -123.456f, 135.0f,
-         999.999f, 888.888f, 777.777f, 999.999f, 999.999f},
+        {999.999f, 750.5f, 120.125f, 100.0f, 179.999f, 0.001f, -179.5f, -123.456f, 135.0f, 999.999f,
+         888.888f, 777.777f, 999.999f, 999.999f},
         {3.142f, 2.718f, 1.414f, 45.0f, 135.0f, 90.0f, -45.0f, 45.0f, -135.0f, 3.142f, 2.718f,
          1.414f, 2.0f, 185.0f},
     };
@@ -185,8 +185,7 @@ TEST_F(GridUseTest, EveryRealisticValueShowsWhole)
             for (int column = firstNumberColumn; column <= ui::kGridColumns; ++column) {
                 const QString text = grid.CellText(row, column);
                 EXPECT_LE(metrics.horizontalAdvance(text) + 6, grid.columnWidth(column - 1))
-                    << name << " row " << row << " column " << column << ": "
-                    << text.toStdString();
+                    << name << " row " << row << " column " << column << ": " << text.toStdString();
             }
         }
         // The grids keep the window's size; wide columns scroll sideways.

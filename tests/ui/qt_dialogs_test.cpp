@@ -9,13 +9,13 @@
 #include <QApplication>
 #include <QGroupBox>
 #include <QHeaderView>
-#include <QTreeView>
 #include <QImage>
 #include <QListView>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <QTreeView>
 
 #include <functional>
 

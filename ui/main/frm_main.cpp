@@ -147,10 +147,11 @@ void frmMain::BuildMenus()
 
 void frmMain::BuildControls(QWidget* client)
 {
-    fpSpread1 = new SpreadGrid(QStringLiteral("fpSpread1"), kMeasurementRowHeader, kMeasurementColumns,
-                               client);
+    fpSpread1 = new SpreadGrid(QStringLiteral("fpSpread1"), kMeasurementRowHeader,
+                               kMeasurementColumns, client);
     fpSpread1->setGeometry(TwipsRect(135, 270, 10680, 2535, *this));
-    fpSpread2 = new SpreadGrid(QStringLiteral("fpSpread2"), kResultRowHeader, kResultColumns, client);
+    fpSpread2 = new SpreadGrid(QStringLiteral("fpSpread2"), kResultRowHeader, kResultColumns,
+                               client);
     fpSpread2->setGeometry(TwipsRect(135, 3060, 10725, 2535, *this));
 
     QPushButton* add = MakeButton(QStringLiteral("Command4"), QStringLiteral("Add"),

@@ -5,10 +5,10 @@
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QHeaderView>
-#include <QTreeView>
 #include <QMessageBox>
-#include <QSpacerItem>
 #include <QPointer>
+#include <QSpacerItem>
+#include <QTreeView>
 
 namespace orv::ui {
 namespace {

@@ -29,11 +29,10 @@ void CentreNow(QWidget& window)
 void CentreOnScreen(QWidget& window)
 {
     CentreNow(window);
-    QTimer::singleShot(kFrameWaitMilliseconds, &window,
-                       [target = QPointer<QWidget>(&window)] {
-                           if (target && target->isVisible())
-                               CentreNow(*target);
-                       });
+    QTimer::singleShot(kFrameWaitMilliseconds, &window, [target = QPointer<QWidget>(&window)] {
+        if (target && target->isVisible())
+            CentreNow(*target);
+    });
 }
 
 } // namespace orv::ui
