@@ -3,8 +3,10 @@
 // shortest text that reads back to the same single-precision value.
 #pragma once
 
+#include "clubs/byte_source.h"
 #include "clubs/club_list.h"
 
+#include <span>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -24,15 +26,19 @@ public:
 // The clubs (slots 1..N) of a CSV of measurements. Columns are found by
 // their header names in any order; ClubNo, ClubName and Mass to LieAngle
 // are needed, PictureName is optional, others are ignored. Results are not
-// read. Throws ImportError naming the line and the column.
+// read. Throws ImportError naming the line and the column, and whatever
+// the source throws. A number that is not zero but too close to zero for
+// single precision is refused like one too large. The text is read as a
+// stream: memory holds the clubs and one row.
+[[nodiscard]] std::vector<ClubMeasurements> ImportClubsCsv(ByteSource& csv);
 [[nodiscard]] std::vector<ClubMeasurements> ImportClubsCsv(std::string_view csv);
 
 // The results as the editor's Calculate gives them: the computation with
 // the azimuth at 180.
 [[nodiscard]] ClubResults ResultsAsCalculated(const ClubMeasurements& club);
 
-// ResultsAsCalculated of every club, spread over the machine's cores.
-[[nodiscard]] std::vector<ClubResults>
-ResultsAsCalculated(const std::vector<ClubMeasurements>& clubs);
+// ResultsAsCalculated of every club's measurements, spread over the
+// machine's cores; on the calling thread alone where no thread can start.
+[[nodiscard]] std::vector<ClubResults> ResultsAsCalculated(std::span<const ClubRecord> clubs);
 
 } // namespace orv::cli

@@ -4,9 +4,12 @@
 #include "clubs/club_file.h"
 #include "clubs/whole_file.h"
 
-#include <fstream>
-#include <iterator>
-#include <sstream>
+#include "clubs/input_file.h"
+
+#include <cerrno>
+#include <cstring>
+#include <new>
+#include <optional>
 #include <system_error>
 
 namespace orv::cli {
@@ -49,29 +52,39 @@ void WriteDocument(const std::string& path, const ClubList& list)
     }
 }
 
-std::string ReadText(const std::string& path)
+// Writing the output over the input would destroy the input before it is
+// read whole (or replace a document by its CSV).
+void RefuseSameFile(const std::string& input, const std::string& output)
 {
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        throw CommandFailure("Cannot open " + path + ": " + std::generic_category().message(errno));
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
+    const std::optional<FileIdentity> in = IdentifyFile(input);
+    if (in && in == IdentifyFile(output))
+        throw CommandFailure(output + " is the input file " + input
+                             + "; choose another output file");
 }
 
-// Stores the clubs in slots 1..N, each with its computed results.
-void StoreWithResults(ClubList& list, const std::vector<ClubMeasurements>& clubs)
+// The computed results of every club, stored in slots 1..N.
+void StoreResults(ClubList& list)
 {
+    const std::span<const ClubRecord> clubs = std::span(list.Slots()).subspan(1);
     const std::vector<ClubResults> results = ResultsAsCalculated(clubs);
-    for (std::size_t i = 0; i < clubs.size(); ++i)
-        list.Store(static_cast<int>(i) + 1, clubs[i], results[i]);
+    for (std::size_t i = 0; i < results.size(); ++i) {
+        const int k = static_cast<int>(i) + 1;
+        list.Store(k, list.At(k).Measurements, results[i]);
+    }
 }
 
 void Export(std::span<const std::string> args, std::ostream& out)
 {
+    if (args.size() == 2)
+        RefuseSameFile(args[0], args[1]);
     const std::string csv = ExportClubsCsv(ReadDocument(args[0]));
     if (args.size() == 1) {
+        errno = 0;
         out << csv;
+        out.flush();
+        if (!out)
+            throw CommandFailure(std::string("Cannot write to standard output")
+                                 + (errno != 0 ? ": " + std::string(std::strerror(errno)) : ""));
         return;
     }
     try {
@@ -84,25 +97,29 @@ void Export(std::span<const std::string> args, std::ostream& out)
 void Recompute(std::span<const std::string> args)
 {
     ClubList list = ReadDocument(args[0]);
-    std::vector<ClubMeasurements> clubs;
-    for (int k = 1; k <= list.HighestIndex(); ++k)
-        clubs.push_back(list.At(k).Measurements);
-    StoreWithResults(list, clubs);
+    StoreResults(list);
     WriteDocument(args[1], list);
 }
 
 void Import(std::span<const std::string> args)
 {
+    RefuseSameFile(args[0], args[1]);
     std::vector<ClubMeasurements> clubs;
     try {
-        clubs = ImportClubsCsv(ReadText(args[0]));
+        InputFile csv(args[0]);
+        clubs = ImportClubsCsv(csv);
+    } catch (const InputFileError& error) {
+        throw CommandFailure(error.what());
     } catch (const ImportError& error) {
         throw CommandFailure(args[0] + ", " + error.what());
     }
-    ClubList list;
+    std::vector<ClubRecord> slots(clubs.size() + 1);
     for (std::size_t i = 0; i < clubs.size(); ++i)
-        list.AppendEmpty();
-    StoreWithResults(list, clubs);
+        slots[i + 1].Measurements = std::move(clubs[i]);
+    clubs = {};
+    ClubList list;
+    list.ReplaceAll(std::move(slots));
+    StoreResults(list);
     WriteDocument(args[1], list);
 }
 
@@ -135,6 +152,12 @@ ExitStatus RunOrvCalc(std::span<const std::string> arguments, std::ostream& out,
             Import(rest);
     } catch (const CommandFailure& failure) {
         err << "orv-calc: " << failure.what() << '\n';
+        return ExitStatus::BadData;
+    } catch (const std::bad_alloc&) {
+        err << "orv-calc: not enough memory for " << rest[0] << '\n';
+        return ExitStatus::BadData;
+    } catch (const std::exception& error) {
+        err << "orv-calc: " << error.what() << '\n';
         return ExitStatus::BadData;
     }
     return ExitStatus::Success;

@@ -1,16 +1,15 @@
 #include "clubs/club_file.h"
 
 #include "clubs/code_page.h"
+#include "clubs/input_file.h"
 #include "clubs/whole_file.h"
 
+#include <algorithm>
+#include <array>
 #include <bit>
-#include <cerrno>
 #include <cstdint>
 #include <cstring>
-#include <fcntl.h>
-#include <sys/stat.h>
 #include <system_error>
-#include <unistd.h>
 
 namespace orv {
 namespace {
@@ -20,14 +19,21 @@ constexpr std::size_t kMaxTextBytes = 0xFFFF;
 constexpr std::size_t kMaxRecords = kMaxClubs + 1;
 constexpr std::uintmax_t kMaxFileSize = kMaxRecords * (kEmptyRecordSize + 5 * kMaxTextBytes);
 
+// Pulls a file's bytes through a fixed buffer: a record is decoded as its
+// bytes arrive, so memory holds the decoded clubs and one buffer only.
 class RecordReader {
 public:
-    explicit RecordReader(std::span<const std::byte> bytes)
-        : m_bytes(bytes)
+    explicit RecordReader(ByteSource& source)
+        : m_source(source)
     {
     }
 
-    [[nodiscard]] bool AtEnd() const { return m_pos == m_bytes.size(); }
+    // Whether the bytes ended exactly between two records.
+    [[nodiscard]] bool AtEnd()
+    {
+        Fill();
+        return m_begin == m_end;
+    }
 
     float Real()
     {
@@ -37,19 +43,46 @@ public:
 
     std::string Text()
     {
-        const std::size_t length = Little(2);
-        Need(length);
-        const auto* first = reinterpret_cast<const char*>(m_bytes.data() + m_pos);
-        m_pos += length;
-        return Windows1252ToUtf8(std::string_view(first, length));
+        std::size_t length = Little(2);
+        std::string bytes;
+        bytes.reserve(length);
+        while (length > 0) {
+            Need(1);
+            const std::size_t piece = std::min(length, m_end - m_begin);
+            bytes.append(reinterpret_cast<const char*>(m_buffer.data() + m_begin), piece);
+            m_begin += piece;
+            length -= piece;
+        }
+        return Windows1252ToUtf8(bytes);
     }
 
 private:
-    void Need(std::size_t count) const
+    static constexpr std::size_t kBufferSize = 64 * 1024;
+
+    // Refills an empty buffer; at the end of the bytes it stays empty.
+    void Fill()
     {
-        if (m_bytes.size() - m_pos < count)
-            throw ClubFileError(ClubFileError::Kind::NotClubData,
-                                "The file ends inside a club record.");
+        if (m_begin < m_end)
+            return;
+        m_begin = 0;
+        m_end = m_source.Read(m_buffer);
+    }
+
+    void Need(std::size_t count)
+    {
+        if (m_end - m_begin >= count)
+            return;
+        // Keep the few bytes left and read after them.
+        std::memmove(m_buffer.data(), m_buffer.data() + m_begin, m_end - m_begin);
+        m_end -= m_begin;
+        m_begin = 0;
+        while (m_end < count) {
+            const std::size_t got = m_source.Read(std::span(m_buffer).subspan(m_end));
+            if (got == 0)
+                throw ClubFileError(ClubFileError::Kind::NotClubData,
+                                    "The file ends inside a club record.");
+            m_end += got;
+        }
     }
 
     std::uint32_t Little(int count)
@@ -57,13 +90,15 @@ private:
         Need(static_cast<std::size_t>(count));
         std::uint32_t value = 0;
         for (int i = 0; i < count; ++i)
-            value |= std::to_integer<std::uint32_t>(m_bytes[m_pos + i]) << (8 * i);
-        m_pos += static_cast<std::size_t>(count);
+            value |= std::to_integer<std::uint32_t>(m_buffer[m_begin + i]) << (8 * i);
+        m_begin += static_cast<std::size_t>(count);
         return value;
     }
 
-    std::span<const std::byte> m_bytes;
-    std::size_t m_pos = 0;
+    ByteSource& m_source;
+    std::array<std::byte, kBufferSize> m_buffer;
+    std::size_t m_begin = 0;
+    std::size_t m_end = 0;
 };
 
 ClubRecord ReadRecord(RecordReader& in)
@@ -158,6 +193,17 @@ bool IsClubDataFileName(std::string_view path)
     return lower == "orv";
 }
 
+void EncodeClubData(std::span<const ClubRecord> slots,
+                    const std::function<void(std::string_view)>& write)
+{
+    std::string record;
+    for (std::size_t slot = 0; slot < slots.size(); ++slot) {
+        record.clear();
+        AppendRecord(record, slots[slot], slot);
+        write(record);
+    }
+}
+
 std::string EncodeClubData(std::span<const ClubRecord> slots)
 {
     std::string out;
@@ -168,14 +214,13 @@ std::string EncodeClubData(std::span<const ClubRecord> slots)
                     + m.Reserved1.size() + m.Reserved2.size();
     }
     out.reserve(estimate);
-    for (std::size_t slot = 0; slot < slots.size(); ++slot)
-        AppendRecord(out, slots[slot], slot);
+    EncodeClubData(slots, [&out](std::string_view bytes) { out += bytes; });
     return out;
 }
 
-std::vector<ClubRecord> DecodeClubData(std::span<const std::byte> bytes)
+std::vector<ClubRecord> DecodeClubData(ByteSource& source)
 {
-    RecordReader in(bytes);
+    RecordReader in(source);
     std::vector<ClubRecord> records;
     while (!in.AtEnd()) {
         if (records.size() == kMaxRecords) {
@@ -190,49 +235,42 @@ std::vector<ClubRecord> DecodeClubData(std::span<const std::byte> bytes)
     return records;
 }
 
+std::vector<ClubRecord> DecodeClubData(std::span<const std::byte> bytes)
+{
+    SpanSource source(bytes);
+    return DecodeClubData(source);
+}
+
 std::vector<ClubRecord> ReadDataFile(const std::filesystem::path& path)
 {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0)
-        throw ClubFileError(ClubFileError::Kind::CannotOpen,
-                            "Cannot open " + path.string() + ": " + std::strerror(errno));
-    struct Closer {
-        int fd;
-        ~Closer() { ::close(fd); }
-    } closer{fd};
-
-    struct stat info { };
-    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode))
-        throw ClubFileError(ClubFileError::Kind::CannotOpen, path.string() + " is not a file.");
-    if (static_cast<std::uintmax_t>(info.st_size) > kMaxFileSize)
-        throw ClubFileError(ClubFileError::Kind::NotClubData,
-                            "The file is larger than any club data file.");
-
-    std::vector<std::byte> bytes(static_cast<std::size_t>(info.st_size));
-    std::size_t filled = 0;
-    while (filled < bytes.size()) {
-        const ssize_t got = ::read(fd, bytes.data() + filled, bytes.size() - filled);
-        if (got < 0 && errno == EINTR)
-            continue;
-        if (got < 0)
+    try {
+        InputFile file(path);
+        if (file.Size() > kMaxFileSize)
             throw ClubFileError(ClubFileError::Kind::NotClubData,
-                                "Cannot read " + path.string() + ": " + std::strerror(errno));
-        if (got == 0)
-            break; // the file shrank while being read: decode what is there
-        filled += static_cast<std::size_t>(got);
+                                "The file is larger than any club data file.");
+        return DecodeClubData(file);
+    } catch (const InputFileError& error) {
+        throw ClubFileError(error.kind() == InputFileError::Kind::CannotRead
+                                ? ClubFileError::Kind::CannotRead
+                                : ClubFileError::Kind::CannotOpen,
+                            error.what());
     }
-    bytes.resize(filled);
-    return DecodeClubData(bytes);
+}
+
+void SaveDataFile(const std::filesystem::path& path, std::span<const ClubRecord> slots)
+{
+    try {
+        WholeFileWriter file(path);
+        EncodeClubData(slots, [&file](std::string_view bytes) { file.Write(bytes); });
+        file.Commit();
+    } catch (const std::system_error& error) {
+        throw ClubFileError(ClubFileError::Kind::CannotWrite, error.what());
+    }
 }
 
 void SaveDataFile(const std::filesystem::path& path, const ClubList& list)
 {
-    const std::string data = EncodeClubData(list.Slots());
-    try {
-        WriteFileWhole(path, data);
-    } catch (const std::system_error& error) {
-        throw ClubFileError(ClubFileError::Kind::CannotWrite, error.what());
-    }
+    SaveDataFile(path, list.Slots());
 }
 
 } // namespace orv

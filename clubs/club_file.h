@@ -5,15 +5,17 @@
 // that many Windows-1252 bytes. An empty record is 118 zero bytes.
 //
 // Reading either delivers every record of the file or fails without
-// touching anything. Saving writes a new file beside the target and renames
-// it over the target only when every byte is on disk, so a failed save
-// leaves the previous file exactly as it was.
+// touching anything; it decodes as it reads, through a fixed buffer. Saving writes a new file
+// beside the target and renames it over the target only when every byte is on disk, so a failed
+// save leaves the previous file exactly as it was.
 #pragma once
 
+#include "clubs/byte_source.h"
 #include "clubs/club_list.h"
 
 #include <cstddef>
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <span>
 #include <stdexcept>
@@ -26,7 +28,8 @@ namespace orv {
 class ClubFileError : public std::runtime_error {
 public:
     enum class Kind {
-        CannotOpen,      // no such file, or not a usable file name
+        CannotOpen,      // no such file, not a usable file name, or not a regular file
+        CannotRead,      // the system failed a read
         NotClubData,     // content that is not a whole number of records
         TextNotStorable, // a text too long, or with characters the code page lacks
         CannotWrite,     // the file system refused the save
@@ -48,19 +51,26 @@ private:
 // more than 65535 bytes), or nothing when it can.
 [[nodiscard]] std::optional<std::string> WhyTextCannotBeStored(std::string_view text);
 
-// The bytes of a file holding `slots`; throws TextNotStorable naming the
-// slot and the field.
+// The bytes of a file holding `slots`, handed to `write` a record at a time;
+// throws TextNotStorable naming the slot and the field.
+void EncodeClubData(std::span<const ClubRecord> slots,
+                    const std::function<void(std::string_view)>& write);
 [[nodiscard]] std::string EncodeClubData(std::span<const ClubRecord> slots);
 
-// The records of a file's bytes; throws NotClubData when the bytes end
-// inside a record, hold no record, or hold more than kMaxClubs + 1 records.
+// The records of a file's bytes, decoded as they are read; throws
+// NotClubData when the bytes end inside a record, hold no record, or hold
+// more than kMaxClubs + 1 records, and whatever the source throws.
+[[nodiscard]] std::vector<ClubRecord> DecodeClubData(ByteSource& source);
 [[nodiscard]] std::vector<ClubRecord> DecodeClubData(std::span<const std::byte> bytes);
 
-// Reads every record of the file; throws CannotOpen or NotClubData.
+// Reads every record of the file; throws CannotOpen (also for a folder, a
+// FIFO or a device, refused before anything waits on them), CannotRead or
+// NotClubData. Memory holds the decoded clubs and a fixed buffer.
 [[nodiscard]] std::vector<ClubRecord> ReadDataFile(const std::filesystem::path& path);
 
-// Writes every slot of the list to the file, replacing it whole or not at
-// all; throws TextNotStorable (nothing written) or CannotWrite.
+// Writes the slots to the file, replacing it whole or not at all; throws
+// TextNotStorable (nothing written) or CannotWrite.
+void SaveDataFile(const std::filesystem::path& path, std::span<const ClubRecord> slots);
 void SaveDataFile(const std::filesystem::path& path, const ClubList& list);
 
 } // namespace orv

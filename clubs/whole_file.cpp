@@ -2,7 +2,6 @@
 
 #include <cerrno>
 #include <fcntl.h>
-#include <string>
 #include <sys/stat.h>
 #include <system_error>
 #include <unistd.h>
@@ -10,45 +9,46 @@
 namespace orv {
 namespace {
 
+constexpr std::size_t kBufferSize = 64 * 1024;
+// The longest chain of links followed, as the kernel allows.
+constexpr int kMostLinks = 40;
+
 [[noreturn]] void ThrowWriteError(const std::filesystem::path& path, int error)
 {
     throw std::system_error(error, std::generic_category(), "Cannot save " + path.string());
 }
 
-// Closes the descriptor and removes the temporary file unless it was kept.
-class TemporaryFile {
-public:
-    TemporaryFile(std::string path, int fd)
-        : m_path(std::move(path))
-        , m_fd(fd)
-    {
-    }
-    TemporaryFile(const TemporaryFile&) = delete;
-    TemporaryFile& operator=(const TemporaryFile&) = delete;
-    ~TemporaryFile()
-    {
-        if (m_fd >= 0)
-            ::close(m_fd);
-        if (!m_kept)
-            ::unlink(m_path.c_str());
-    }
+[[noreturn]] void ThrowWriteError(const std::filesystem::path& path, const std::string& why)
+{
+    throw std::system_error(std::make_error_code(std::errc::invalid_argument),
+                            "Cannot save " + path.string() + ": " + why);
+}
 
-    [[nodiscard]] int fd() const { return m_fd; }
-    [[nodiscard]] const std::string& path() const { return m_path; }
-
-    int Close()
-    {
-        const int result = ::close(m_fd);
-        m_fd = -1;
-        return result;
+// The file the path leads to through any links; a link that leads nowhere
+// names the file to create.
+std::filesystem::path FollowLinks(const std::filesystem::path& path)
+{
+    std::filesystem::path current = path;
+    for (int hop = 0; hop < kMostLinks; ++hop) {
+        struct stat info { };
+        if (::lstat(current.c_str(), &info) != 0) {
+            if (errno == ENOENT)
+                return current;
+            ThrowWriteError(path, errno);
+        }
+        if (!S_ISLNK(info.st_mode))
+            return current;
+        std::string target(static_cast<std::size_t>(info.st_size > 0 ? info.st_size : 4096) + 1,
+                           '\0');
+        const ssize_t length = ::readlink(current.c_str(), target.data(), target.size());
+        if (length < 0)
+            ThrowWriteError(path, errno);
+        target.resize(static_cast<std::size_t>(length));
+        const std::filesystem::path next(target);
+        current = next.is_absolute() ? next : current.parent_path() / next;
     }
-    void Keep() { m_kept = true; }
-
-private:
-    std::string m_path;
-    int m_fd;
-    bool m_kept = false;
-};
+    ThrowWriteError(path, ELOOP);
+}
 
 void WriteAll(int fd, std::string_view data, const std::filesystem::path& target)
 {
@@ -63,25 +63,11 @@ void WriteAll(int fd, std::string_view data, const std::filesystem::path& target
     }
 }
 
-mode_t NewFileMode(const std::filesystem::path& target)
+mode_t NewFileMode()
 {
-    struct stat existing { };
-    if (::stat(target.c_str(), &existing) == 0)
-        return existing.st_mode & 07777;
     const mode_t mask = ::umask(0);
     ::umask(mask);
     return 0666 & ~mask;
-}
-
-std::filesystem::path ResolveTarget(const std::filesystem::path& path)
-{
-    std::error_code error;
-    if (std::filesystem::is_symlink(path, error)) {
-        const std::filesystem::path resolved = std::filesystem::weakly_canonical(path, error);
-        if (!error)
-            return resolved;
-    }
-    return path;
 }
 
 void SyncFolder(const std::filesystem::path& folder)
@@ -93,31 +79,108 @@ void SyncFolder(const std::filesystem::path& folder)
     }
 }
 
+std::filesystem::path FolderOf(const std::filesystem::path& target)
+{
+    const std::filesystem::path folder = target.parent_path();
+    return folder.empty() ? std::filesystem::path(".") : folder;
+}
+
 } // namespace
+
+WholeFileWriter::WholeFileWriter(const std::filesystem::path& path)
+    : m_path(path)
+    , m_target(FollowLinks(path))
+{
+    struct stat existing { };
+    const bool exists = ::stat(m_target.c_str(), &existing) == 0;
+    if (exists && (S_ISCHR(existing.st_mode) || S_ISFIFO(existing.st_mode))) {
+        // A stream, not a file to replace. O_NONBLOCK: a FIFO nobody reads
+        // from fails at once instead of waiting.
+        m_fd = ::open(m_target.c_str(), O_WRONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+        if (m_fd < 0 && errno == ENXIO)
+            ThrowWriteError(path, "no program reads from that FIFO");
+        if (m_fd < 0)
+            ThrowWriteError(path, errno);
+        ::fcntl(m_fd, F_SETFL, ::fcntl(m_fd, F_GETFL) & ~O_NONBLOCK);
+        return;
+    }
+    if (exists && !S_ISREG(existing.st_mode))
+        ThrowWriteError(path, S_ISDIR(existing.st_mode) ? "it is a folder" : "it is not a file");
+    if (exists && ::faccessat(AT_FDCWD, m_target.c_str(), W_OK, AT_EACCESS) != 0)
+        ThrowWriteError(path, errno);
+
+    // A short fixed name fits beside any file name the folder allows.
+    m_temporary = (FolderOf(m_target) / ".orv-XXXXXX").string();
+    m_fd = ::mkostemp(m_temporary.data(), O_CLOEXEC);
+    if (m_fd < 0) {
+        const int error = errno;
+        m_temporary.clear();
+        ThrowWriteError(path, error);
+    }
+    if (exists) {
+        // Owner and group as they were, as far as this user may give them;
+        // the mode afterwards, since a change of owner can clear its bits.
+        if (::fchown(m_fd, existing.st_uid, existing.st_gid) != 0)
+            (void)::fchown(m_fd, static_cast<uid_t>(-1), existing.st_gid);
+    }
+    if (::fchmod(m_fd, exists ? (existing.st_mode & 07777) : NewFileMode()) != 0)
+        ThrowWriteError(path, errno);
+    m_buffer.reserve(kBufferSize);
+}
+
+WholeFileWriter::~WholeFileWriter()
+{
+    if (m_fd >= 0)
+        ::close(m_fd);
+    if (!m_committed && !m_temporary.empty())
+        ::unlink(m_temporary.c_str());
+}
+
+void WholeFileWriter::Write(std::string_view bytes)
+{
+    if (m_buffer.size() + bytes.size() > kBufferSize)
+        Flush();
+    if (bytes.size() >= kBufferSize)
+        WriteAll(m_fd, bytes, m_path);
+    else
+        m_buffer.append(bytes);
+}
+
+void WholeFileWriter::Flush()
+{
+    WriteAll(m_fd, m_buffer, m_path);
+    m_buffer.clear();
+}
+
+void WholeFileWriter::Commit()
+{
+    Flush();
+    const int fd = m_fd;
+    m_fd = -1;
+    if (m_temporary.empty()) {
+        if (::close(fd) != 0)
+            ThrowWriteError(m_path, errno);
+        m_committed = true;
+        return;
+    }
+    if (::fsync(fd) != 0) {
+        const int error = errno;
+        ::close(fd);
+        ThrowWriteError(m_path, error);
+    }
+    if (::close(fd) != 0)
+        ThrowWriteError(m_path, errno);
+    if (::rename(m_temporary.c_str(), m_target.c_str()) != 0)
+        ThrowWriteError(m_path, errno);
+    m_committed = true;
+    SyncFolder(FolderOf(m_target));
+}
 
 void WriteFileWhole(const std::filesystem::path& path, std::string_view bytes)
 {
-    const std::filesystem::path target = ResolveTarget(path);
-    std::filesystem::path folder = target.parent_path();
-    if (folder.empty())
-        folder = ".";
-    std::string pattern = (folder / ("." + target.filename().string() + ".XXXXXX")).string();
-    const int fd = ::mkostemp(pattern.data(), O_CLOEXEC);
-    if (fd < 0)
-        ThrowWriteError(path, errno);
-    TemporaryFile temporary(pattern, fd);
-
-    if (::fchmod(fd, NewFileMode(target)) != 0)
-        ThrowWriteError(path, errno);
-    WriteAll(fd, bytes, path);
-    if (::fsync(fd) != 0)
-        ThrowWriteError(path, errno);
-    if (temporary.Close() != 0)
-        ThrowWriteError(path, errno);
-    if (::rename(temporary.path().c_str(), target.c_str()) != 0)
-        ThrowWriteError(path, errno);
-    temporary.Keep();
-    SyncFolder(folder);
+    WholeFileWriter file(path);
+    file.Write(bytes);
+    file.Commit();
 }
 
 } // namespace orv

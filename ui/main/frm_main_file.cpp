@@ -10,6 +10,8 @@
 #include <QCloseEvent>
 #include <QFile>
 
+#include <new>
+
 namespace orv::ui {
 namespace {
 
@@ -19,6 +21,25 @@ const QString kCaptionPrefix = QStringLiteral("ORV Calculation - ");
 std::filesystem::path FileSystemPath(const QString& path)
 {
     return std::filesystem::path(QFile::encodeName(path).toStdString());
+}
+
+// The fixed text of each kind of failure, and below it what the system or
+// the reader said.
+QString OpenFailureText(const ClubFileError& error)
+{
+    QString text;
+    switch (error.kind()) {
+    case ClubFileError::Kind::CannotOpen:
+        text = QStringLiteral("File not found!");
+        break;
+    case ClubFileError::Kind::CannotRead:
+        text = QStringLiteral("The file cannot be read.");
+        break;
+    default:
+        text = QStringLiteral("File Type not Supported");
+        break;
+    }
+    return text + QStringLiteral("\n\n") + QString::fromStdString(error.what());
 }
 
 bool PassesFileNameRule(const QString& path) { return IsClubDataFileName(path.toStdString()); }
@@ -41,13 +62,18 @@ void frmMain::mnuOpen_Click()
 
 void frmMain::LoadDataFile(const QString& path, const QString& title)
 {
+    // Whatever goes wrong, the open document stays as it was.
     std::vector<ClubRecord> records;
     try {
         records = ReadDataFile(FileSystemPath(path));
     } catch (const ClubFileError& error) {
-        ShowMessage(error.kind() == ClubFileError::Kind::CannotOpen
-                        ? QStringLiteral("File not found!")
-                        : QStringLiteral("File Type not Supported"));
+        ShowMessage(OpenFailureText(error));
+        return;
+    } catch (const std::bad_alloc&) {
+        ShowMessage(QStringLiteral("There is not enough memory to open %1.").arg(path));
+        return;
+    } catch (const std::exception& error) {
+        ShowMessage(QString::fromStdString(error.what()));
         return;
     }
     m_data.ClubList.ReplaceAll(std::move(records));
@@ -103,6 +129,9 @@ bool frmMain::WriteFile(const QString& path)
         return true;
     } catch (const ClubFileError& error) {
         ShowMessage(QString::fromStdString(error.what()));
+        return false;
+    } catch (const std::bad_alloc&) {
+        ShowMessage(QStringLiteral("There is not enough memory to save %1.").arg(path));
         return false;
     }
 }
