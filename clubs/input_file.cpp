@@ -32,7 +32,7 @@ InputFileError::InputFileError(Kind kind, const std::string& description)
 
 std::optional<FileIdentity> IdentifyFile(const std::filesystem::path& path)
 {
-    struct stat info {};
+    struct stat info { };
     if (::stat(path.c_str(), &info) != 0)
         return std::nullopt;
     return FileIdentity{static_cast<std::uintmax_t>(info.st_dev),
@@ -47,7 +47,7 @@ InputFile::InputFile(const std::filesystem::path& path)
     if (m_fd < 0)
         throw InputFileError(InputFileError::Kind::CannotOpen,
                              "Cannot open " + path.string() + ": " + SystemReason());
-    struct stat info {};
+    struct stat info { };
     if (::fstat(m_fd, &info) != 0) {
         const std::string reason = SystemReason();
         ::close(m_fd);
@@ -56,9 +56,8 @@ InputFile::InputFile(const std::filesystem::path& path)
     }
     if (!S_ISREG(info.st_mode)) {
         ::close(m_fd);
-        throw InputFileError(InputFileError::Kind::NotAFile, path.string() + " is "
-                                                                 + KindOfFile(info.st_mode)
-                                                                 + ", not a file.");
+        throw InputFileError(InputFileError::Kind::NotAFile,
+                             path.string() + " is " + KindOfFile(info.st_mode) + ", not a file.");
     }
     // A regular file never blocks; reads go back to the ordinary mode.
     ::fcntl(m_fd, F_SETFL, ::fcntl(m_fd, F_GETFL) & ~O_NONBLOCK);

@@ -167,7 +167,24 @@ INSTANTIATE_TEST_SUITE_P(
                "line 2, column ClubName: the text holds characters"},
         BadCsv{"ShortRow", kHeader + "1,a,1\r\n", "line 2, column Volume: the row ends"},
         BadCsv{"TooManyRows", ManyRows(32768), "line 32769: more than 32767 clubs"},
-        BadCsv{"OpenQuote", kHeader + "1,\"a,1\r\n", "line 2: a quoted field is never closed"}),
+        BadCsv{"OpenQuote", kHeader + "1,\"a,1\r\n", "line 2: a quoted field is never closed"},
+        BadCsv{"TwoSigns", kHeader + "1,a,+-200,1,1,1,1,1,1,1,1,1,1,1\r\n",
+               "line 2, column Mass: \"+-200\" is not a number"},
+        BadCsv{"TooSmall", kHeader + "1,a,1e-46,1,1,1,1,1,1,1,1,1,1,1\r\n",
+               "line 2, column Mass: \"1e-46\" is too close to 0"},
+        BadCsv{"FarTooSmall", kHeader + "1,a,1e-400,1,1,1,1,1,1,1,1,1,1,1\r\n",
+               "line 2, column Mass: \"1e-400\" is too close to 0"},
+        BadCsv{"CarriageReturnLines",
+               "ClubNo,ClubName,Mass,Volume,CMx,CMy,CMz,Ixx,Iyy,Izz,Ixy,Iyz,Izx,LieAngle\r"
+               "1,\"two\rlines\",1,1,1,1,1,1,1,1,1,1,1,1\r1,a,heavy,1,1,1,1,1,1,1,1,1,1,1\r",
+               "line 4, column Mass: \"heavy\" is not a number"},
+        BadCsv{"NoHeader",
+               "\x7f"
+               "ELF\x02\x01\x01 binary junk\n"
+                   + std::string(100, ','),
+               "line 1, column ClubNo: the column is missing"},
+        BadCsv{"EndlessRow", kHeader + std::string(2 * 1024 * 1024, ','),
+               "line 2: the row is longer than any row of a club document"}),
     [](const auto& param) { return std::string(param.param.name); });
 
 TEST_F(OrvCalcTest, ImportFindsColumnsByNameInAnyOrder)

@@ -1,6 +1,7 @@
 // Open, Save, Save As and the closing sequence, with scripted dialogs and
 // real files in a temporary folder.
 #include "clubs/club_file.h"
+#include "tests/support/processes.h"
 #include "tests/support/test_files.h"
 #include "tests/ui/main_window_fixture.h"
 
@@ -9,6 +10,9 @@
 
 #include <fstream>
 #include <iterator>
+
+#include <sys/resource.h>
+#include <sys/stat.h>
 
 namespace orv::testing {
 namespace {
@@ -253,6 +257,72 @@ TEST_F(FileMenuTest, ExitButtonAndMenuGoThroughTheClosingSequence)
     EXPECT_EQ(dialogs.Texts(),
               (QStringList{"Save datas and exit program?", "Save datas and exit program?"}));
     EXPECT_TRUE(window->isVisible());
+}
+
+} // namespace
+} // namespace orv::testing
+
+namespace orv::testing {
+namespace {
+
+// Open under faults: what cannot be read is said in the system's words,
+// nothing waits on a FIFO, and running out of memory costs nothing of the
+// open document.
+class OpenFaultTest : public FileMenuTest {
+protected:
+    OpenFaultTest()
+    {
+        AddClubs({"kept"});
+        dialogs.messages.clear();
+    }
+
+    void ExpectDocumentKept()
+    {
+        EXPECT_EQ(NameColumn(), QStringList{"kept"});
+        EXPECT_EQ(window->windowTitle(), "VOVE-ROZO ORV");
+        EXPECT_TRUE(window->CurrentFilePath().isEmpty());
+    }
+};
+
+TEST_F(OpenFaultTest, AFifoIsRefusedAtOnce)
+{
+    ASSERT_EQ(::mkfifo((folder.path() / "x.orv").c_str(), 0644), 0);
+    window->LoadDataFile(Path("x.orv"), QStringLiteral("x.orv"));
+    ASSERT_EQ(dialogs.Texts().size(), 1);
+    EXPECT_TRUE(dialogs.Texts().front().startsWith("File not found!\n\n"));
+    EXPECT_TRUE(dialogs.Texts().front().contains("is a FIFO"))
+        << dialogs.Texts().front().toStdString();
+    ExpectDocumentKept();
+}
+
+TEST_F(OpenFaultTest, AReadErrorIsNoFileTypeButAFailedRead)
+{
+    std::filesystem::create_symlink("/proc/self/mem", folder.path() / "broken.orv");
+    window->LoadDataFile(Path("broken.orv"), QStringLiteral("broken.orv"));
+    ASSERT_EQ(dialogs.Texts().size(), 1);
+    EXPECT_TRUE(dialogs.Texts().front().startsWith("The file cannot be read.\n\n"));
+    EXPECT_TRUE(dialogs.Texts().front().contains("Input/output error"));
+    ExpectDocumentKept();
+}
+
+TEST_F(OpenFaultTest, ADocumentTooLargeForMemoryKeepsTheOpenOne)
+{
+    if (kAddressSanitizer)
+        GTEST_SKIP() << "a sanitizer's shadow memory cannot live under a memory limit";
+    WriteLargestSparseDocument(folder.path() / "huge.orv");
+    const int status = InChildProcess([&] {
+        rlimit limit{};
+        ::getrlimit(RLIMIT_AS, &limit);
+        limit.rlim_cur = 1536u << 20;
+        if (::setrlimit(RLIMIT_AS, &limit) != 0)
+            return 2;
+        window->LoadDataFile(Path("huge.orv"), QStringLiteral("huge.orv"));
+        const bool said = dialogs.Texts().size() == 1
+                          && dialogs.Texts().front().startsWith("There is not enough memory");
+        const bool kept = NameColumn() == QStringList{"kept"} && data.ClubList.HighestIndex() == 1;
+        return said && kept ? 0 : 1;
+    });
+    EXPECT_EQ(status, 0);
 }
 
 } // namespace
