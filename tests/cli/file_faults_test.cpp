@@ -164,7 +164,7 @@ TEST_F(FileFaultsTest, ExportToACharacterDeviceWritesIntoIt)
         GTEST_SKIP() << "cannot make a device node here";
     const auto run = OrvCalc({"export", Path("a.orv"), Path("null")});
     EXPECT_EQ(run.status, 0) << run.err;
-    struct stat info {};
+    struct stat info { };
     ASSERT_EQ(::stat(Path("null").c_str(), &info), 0);
     EXPECT_TRUE(S_ISCHR(info.st_mode));
 }
@@ -184,7 +184,7 @@ TEST_F(FileFaultsTest, ExportToAFifoFeedsItsReaderAndFailsWithoutOne)
     reader.join();
     EXPECT_EQ(run.status, 0) << run.err;
     EXPECT_TRUE(received.starts_with("ClubNo,")) << received;
-    struct stat info {};
+    struct stat info { };
     ASSERT_EQ(::stat(Path("pipe").c_str(), &info), 0);
     EXPECT_TRUE(S_ISFIFO(info.st_mode));
 }
@@ -208,9 +208,9 @@ TEST_F(FileFaultsTest, OutputThatIsTheInputIsRefused)
     EXPECT_EQ(ReadWholeFile(Path("a.orv")), document);
     // Whole or nothing, recompute may replace its own input.
     std::ostringstream out, err;
-    EXPECT_EQ(RunOrvCalc(std::vector<std::string>{"recompute", Path("a.orv"), Path("a.orv")}, out,
-                         err),
-              ExitStatus::Success);
+    EXPECT_EQ(
+        RunOrvCalc(std::vector<std::string>{"recompute", Path("a.orv"), Path("a.orv")}, out, err),
+        ExitStatus::Success);
 }
 
 // The largest legal document does not fit in the memory given: every

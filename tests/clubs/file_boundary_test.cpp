@@ -48,8 +48,9 @@ public:
 
     std::size_t Read(std::span<std::byte> into) override
     {
-        const std::size_t count = std::min({into.size(), m_bytes.size(),
-                                            std::uniform_int_distribution<std::size_t>(1, 7)(m_random)});
+        const std::size_t count = std::min(
+            {into.size(), m_bytes.size(),
+             std::uniform_int_distribution<std::size_t>(1, 7)(m_random)});
         std::memcpy(into.data(), m_bytes.data(), count);
         m_bytes.remove_prefix(count);
         return count;
@@ -78,8 +79,8 @@ TEST(FileBoundary, AFifoOrAFolderIsRefusedWithoutWaiting)
     const auto fifo = folder.path() / "x.orv";
     ASSERT_EQ(::mkfifo(fifo.c_str(), 0644), 0);
     std::filesystem::create_directory(folder.path() / "folder.orv");
-    for (const auto& [path, kind] : {std::pair{fifo, "a FIFO"},
-                                     std::pair{folder.path() / "folder.orv", "a folder"}}) {
+    for (const auto& [path, kind] :
+         {std::pair{fifo, "a FIFO"}, std::pair{folder.path() / "folder.orv", "a folder"}}) {
         try {
             (void)ReadDataFile(path);
             ADD_FAILURE() << path;
@@ -116,7 +117,7 @@ TEST(FileBoundary, SavingKeepsTheOwnerAndGroup)
     SaveDataFile(path, ClubList());
     ASSERT_EQ(::chown(path.c_str(), 1000, 1000), 0);
     SaveDataFile(path, ThreeClubs());
-    struct stat info {};
+    struct stat info { };
     ASSERT_EQ(::stat(path.c_str(), &info), 0);
     EXPECT_EQ(info.st_uid, 1000u);
     EXPECT_EQ(info.st_gid, 1000u);
@@ -144,8 +145,7 @@ TEST(FileBoundary, AReadOnlyFileIsRefusedAndKept)
             SaveDataFile(path, ThreeClubs());
             return 1;
         } catch (const ClubFileError& error) {
-            return std::string(error.what()).find("Permission denied") != std::string::npos ? 0
-                                                                                             : 4;
+            return std::string(error.what()).find("Permission denied") != std::string::npos ? 0 : 4;
         }
     });
     EXPECT_EQ(status, 0);

@@ -22,8 +22,8 @@ ReadFunction RealRead()
 bool IsFailingFile(int fd)
 {
     const char* path = std::getenv("ORV_FAIL_READ_PATH");
-    struct stat failing {};
-    struct stat open {};
+    struct stat failing { };
+    struct stat open { };
     return path != nullptr && ::stat(path, &failing) == 0 && ::fstat(fd, &open) == 0
            && failing.st_dev == open.st_dev && failing.st_ino == open.st_ino;
 }
