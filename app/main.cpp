@@ -7,6 +7,7 @@
 #include "ui/main/frm_main.h"
 #include "ui/platform/app_info.h"
 #include "ui/platform/desktop_services.h"
+#include "ui/platform/guarded_delivery.h"
 #include "ui/platform/qt_dialogs.h"
 
 #include <QApplication>
@@ -19,14 +20,14 @@ int main(int argc, char** argv)
     if (selfTest)
         qputenv("QT_QPA_PLATFORM", "offscreen");
 
-    QApplication app(argc, argv);
+    QtDialogs dialogs;
+    GuardedApplication app(argc, argv, dialogs);
     QApplication::setApplicationName(kApplicationTitle);
     QApplication::setApplicationVersion(
         QStringLiteral("%1.%2").arg(kVersionMajor).arg(kVersionMinor));
     QApplication::setWindowIcon(ApplicationIcon());
 
     orv::ProgramData data;
-    QtDialogs dialogs;
     QtDesktopServices desktop;
     frmMain mainWindow(data, dialogs, desktop);
     mainWindow.SetAboutWindow([&](QWidget* owner) {

@@ -15,6 +15,8 @@
 #include <QListView>
 #include <QTest>
 
+#include <sys/stat.h>
+
 namespace orv::testing {
 namespace {
 
@@ -288,6 +290,16 @@ TEST(QtFileDialog, NameFiltersKeepTheDescriptionAndAddMissingPatterns)
               QStringList{"ORV Calculation(*.orv)"});
     EXPECT_EQ(ui::NameFilters("*.jpg|*.jpg|*.gif|*.gif"),
               (QStringList{"*.jpg (*.jpg)", "*.gif (*.gif)"}));
+}
+
+TEST(PictureLoader, RefusesAFifoInsteadOfWaitingOnIt)
+{
+    TemporaryFolder folder;
+    const auto fifo = folder.path() / "head.jpg";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0644), 0);
+    const QString path = QString::fromStdString(fifo.string());
+    EXPECT_THROW((void)ui::LoadPicture(path), ui::PictureError);
+    EXPECT_FALSE(ui::FileExists(path));
 }
 
 TEST(PictureLoader, DescribesWhatItCannotLoad)

@@ -7,6 +7,12 @@ namespace orv::ui {
 
 QImage LoadPicture(const QString& path)
 {
+    // A FIFO or a device would keep the reader waiting for ever.
+    const QFileInfo info(path);
+    if (info.exists() && !info.isFile())
+        throw PictureError(QStringLiteral("Cannot load the picture %1: it is not a file.")
+                               .arg(path)
+                               .toStdString());
     QImageReader reader(path);
     reader.setDecideFormatFromContent(true);
     QImage picture = reader.read();
