@@ -1,6 +1,8 @@
-// The program's entry point: the splash window first, then the main window.
-// With --self-test it starts the windows off screen, walks through the
-// start-up sequence and one edit, and reports whether all went as expected.
+// The program's entry point: the splash window first, then the main window,
+// with the document named on the command line open in it. With --self-test
+// it starts the windows off screen, walks through the start-up sequence and
+// one edit, and reports whether all went as expected.
+#include "app/command_line.h"
 #include "app/frm_splash.h"
 #include "app/self_test.h"
 #include "ui/artwork/artwork.h"
@@ -11,20 +13,34 @@
 #include "ui/platform/qt_dialogs.h"
 
 #include <QApplication>
+#include <QFile>
+
+#include <cstdio>
 
 int main(int argc, char** argv)
 {
     using namespace orv::ui;
-    const bool selfTest = argc > 1
-                          && QString::fromLocal8Bit(argv[1]) == QStringLiteral("--self-test");
-    if (selfTest)
+    const CommandLine line = ReadCommandLine(std::vector<std::string>(argv + 1, argv + argc));
+    if (!line.error.empty()) {
+        std::fprintf(stderr, "orv: %s\n\n%s", line.error.c_str(), CommandLineUsage().c_str());
+        return 2;
+    }
+    if (line.help) {
+        std::fputs(CommandLineUsage().c_str(), stdout);
+        return 0;
+    }
+    if (line.version) {
+        std::printf("orv %s\n", orv::kVersionText);
+        return 0;
+    }
+    if (line.selfTest)
         qputenv("QT_QPA_PLATFORM", "offscreen");
 
     QtDialogs dialogs;
     GuardedApplication app(argc, argv, dialogs);
     QApplication::setApplicationName(kApplicationTitle);
-    QApplication::setApplicationVersion(
-        QStringLiteral("%1.%2").arg(kVersionMajor).arg(kVersionMinor));
+    QApplication::setApplicationVersion(QString::fromLatin1(orv::kVersionText));
+    QApplication::setDesktopFileName(QStringLiteral("org.example.orv"));
     QApplication::setWindowIcon(ApplicationIcon());
 
     orv::ProgramData data;
@@ -34,9 +50,11 @@ int main(int argc, char** argv)
         frmSplash about(mainWindow, desktop, owner);
         about.exec();
     });
+    if (!line.document.empty())
+        mainWindow.SetStartupDocument(QFile::decodeName(line.document.c_str()));
 
     frmSplash splash(mainWindow, desktop, nullptr);
-    if (selfTest)
+    if (line.selfTest)
         return RunSelfTest(splash, mainWindow, data);
     splash.show();
     return QApplication::exec();

@@ -3,6 +3,7 @@
 #include "cli/club_csv.h"
 #include "clubs/club_file.h"
 #include "clubs/whole_file.h"
+#include "orv_version.h"
 
 #include "clubs/input_file.h"
 
@@ -132,7 +133,7 @@ ExitStatus RunOrvCalc(std::span<const std::string> arguments, std::ostream& out,
         return ExitStatus::Success;
     }
     if (arguments.size() == 1 && arguments[0] == "--version") {
-        out << "orv-calc 2.0\n";
+        out << "orv-calc " << kVersionText << '\n';
         return ExitStatus::Success;
     }
     const std::string command = arguments.empty() ? std::string() : arguments[0];

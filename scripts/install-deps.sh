@@ -9,6 +9,7 @@ ORV_PACKAGES=(
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev clang-format
   fonts-liberation2
+  desktop-file-utils appstream shared-mime-info file dpkg-dev lintian
   xvfb xauth imagemagick xdotool openbox x11-utils
 )
 

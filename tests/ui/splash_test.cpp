@@ -1,4 +1,6 @@
 #include "app/frm_splash.h"
+#include "clubs/club_file.h"
+#include "tests/support/test_files.h"
 #include "tests/ui/main_window_fixture.h"
 
 #include <QKeyEvent>
@@ -62,6 +64,55 @@ TEST_F(SplashTest, OpensInTheMiddleOfTheScreen)
     // Again once the window manager has told its frame.
     QTest::qWait(200);
     EXPECT_LE((splash.frameGeometry().center() - screen.center()).manhattanLength(), 1);
+}
+
+// A document given to the program opens once the splash has handed over,
+// as File > Open would open it.
+TEST_F(SplashTest, ADocumentGivenToTheProgramOpensAfterTheSplash)
+{
+    TemporaryFolder folder;
+    ClubList list;
+    list.AppendEmpty();
+    ClubMeasurements club;
+    club.ClubName = "Driver";
+    list.Store(1, club, {});
+    SaveDataFile(folder.path() / "heads.orv", list);
+    mainWindow.SetStartupDocument(QString::fromStdString((folder.path() / "heads.orv").string()));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(data.ClubList.HighestIndex(), 0); // not before the splash closes
+    splash.Frame1_Click();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return data.ClubList.HighestIndex() == 1; }, 2000));
+    EXPECT_EQ(mainWindow.windowTitle(), "ORV Calculation - heads.orv");
+    EXPECT_EQ(Control<ui::SpreadGrid>(mainWindow, "fpSpread1")->CellText(1, 2), "Driver");
+    EXPECT_EQ(mainWindow.CurrentFilePath(),
+              QString::fromStdString((folder.path() / "heads.orv").string()));
+    EXPECT_TRUE(dialogs.messages.empty());
+}
+
+TEST_F(SplashTest, ABadDocumentGivenToTheProgramSaysWhyAndLeavesItEmpty)
+{
+    TemporaryFolder folder;
+    const struct {
+        std::string path;
+        const char* message;
+    } cases[] = {{(folder.path() / "missing.orv").string(), "File not found!"},
+                 {(folder.path() / "notes.txt").string(), "The file type is not correct!"}};
+    for (const auto& c : cases) {
+        ProgramData programData;
+        ScriptedDialogs scripted;
+        RecordingDesktop recording;
+        ui::frmMain window(programData, scripted, recording);
+        ui::frmSplash first(window, recording, nullptr);
+        window.SetProgramEnd([] {});
+        window.SetStartupDocument(QString::fromStdString(c.path));
+        first.show();
+        first.Frame1_Click();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !scripted.messages.empty(); }, 2000)) << c.path;
+        EXPECT_TRUE(scripted.Texts().front().startsWith(QLatin1String(c.message)))
+            << scripted.Texts().front().toStdString();
+        EXPECT_EQ(programData.ClubList.HighestIndex(), 0);
+        EXPECT_EQ(window.windowTitle(), "VOVE-ROZO ORV");
+    }
 }
 
 TEST_F(SplashTest, ClosesAtTheFiftyFirstTickAndShowsTheMainWindow)

@@ -162,20 +162,23 @@ QCursor SplashCursor()
     return QCursor(pixmap, 16, 16);
 }
 
+QImage ApplicationIconImage(int size)
+{
+    QImage image(size, size, QImage::Format_RGB32);
+    image.fill(QColor(0x26, 0x32, 0x38));
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const double s = size;
+    DrawEllipsoid(painter, QPointF(s / 2, s / 2), s * 0.36, s * 0.22, -20, std::max(1.0, s / 36));
+    painter.end();
+    return image;
+}
+
 QIcon ApplicationIcon()
 {
     QIcon icon;
-    for (int size : {16, 32, 48, 72}) {
-        QImage image(size, size, QImage::Format_RGB32);
-        image.fill(QColor(0x26, 0x32, 0x38));
-        QPainter painter(&image);
-        painter.setRenderHint(QPainter::Antialiasing);
-        const double s = size;
-        DrawEllipsoid(painter, QPointF(s / 2, s / 2), s * 0.36, s * 0.22, -20,
-                      std::max(1.0, s / 36));
-        painter.end();
-        icon.addPixmap(QPixmap::fromImage(image));
-    }
+    for (int size : kApplicationIconSizes)
+        icon.addPixmap(QPixmap::fromImage(ApplicationIconImage(size)));
     return icon;
 }
 

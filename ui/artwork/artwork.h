@@ -14,6 +14,8 @@ namespace orv::ui {
 [[nodiscard]] QImage SplashBanner();      // 300 x 88: head outline, ellipse and axes
 [[nodiscard]] QImage EditorPlaceholder(); // 290 x 218: the picture box before a photo
 [[nodiscard]] QCursor SplashCursor();     // 32 x 32: crosshair in an ellipse
-[[nodiscard]] QIcon ApplicationIcon();    // 16, 32, 48 and 72 pixels
+inline constexpr int kApplicationIconSizes[] = {16, 32, 48, 72};
+[[nodiscard]] QImage ApplicationIconImage(int size); // size x size
+[[nodiscard]] QIcon ApplicationIcon();               // every size above
 
 } // namespace orv::ui

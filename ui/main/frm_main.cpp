@@ -11,11 +11,13 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QLayout>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QShortcut>
+#include <QTimer>
 
 namespace orv::ui {
 namespace {
@@ -202,6 +204,13 @@ void frmMain::showEvent(QShowEvent* event)
         Load();
         adjustSize();
         CentreOnScreen(*this);
+        if (!m_startupDocument.isEmpty()) {
+            // Once the window stands, so that a message has it as its owner.
+            const QFileInfo document(m_startupDocument);
+            QTimer::singleShot(0, this, [this, document] {
+                OpenDocument(document.absoluteFilePath(), document.fileName());
+            });
+        }
     }
     QMainWindow::showEvent(event);
 }

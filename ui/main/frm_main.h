@@ -41,6 +41,12 @@ public:
     void SetProgramEnd(std::function<void()> endProgram);
 
     void LoadDataFile(const QString& path, const QString& title);
+    // Opens a data file as File > Open does once the user has chosen it:
+    // the file name rule first, then LoadDataFile.
+    void OpenDocument(const QString& path, const QString& title);
+    // The document to open when the window is first shown, as a file given
+    // to the program; empty for none.
+    void SetStartupDocument(const QString& path) { m_startupDocument = path; }
     [[nodiscard]] const QString& CurrentFilePath() const { return m_currentFilePath; }
 
     void Command4_Click(); // Add
@@ -80,6 +86,7 @@ private:
     bool m_formLoaded = false;
     bool m_ending = false;
     QString m_currentFilePath;
+    QString m_startupDocument;
 };
 
 } // namespace orv::ui

@@ -52,10 +52,14 @@ void frmMain::mnuOpen_Click()
     request.kind = FileDialogKind::Open;
     request.filter = kDataFileFilter;
     const FileChoice choice = m_dialogs.ShowFileDialog(this, request);
-    if (choice.path.isEmpty())
-        return;
-    if (PassesFileNameRule(choice.path))
-        LoadDataFile(choice.path, choice.title);
+    if (!choice.path.isEmpty())
+        OpenDocument(choice.path, choice.title);
+}
+
+void frmMain::OpenDocument(const QString& path, const QString& title)
+{
+    if (PassesFileNameRule(path))
+        LoadDataFile(path, title);
     else
         ShowMessage(QStringLiteral("The file type is not correct!"));
 }

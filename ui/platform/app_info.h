@@ -1,13 +1,15 @@
 // What the program says about itself: its title, version and folder.
 #pragma once
 
+#include "orv_version.h"
+
 #include <QString>
 
 namespace orv::ui {
 
 inline const QString kApplicationTitle = QStringLiteral("VOVE-ROZO ORV");
-inline constexpr int kVersionMajor = 2;
-inline constexpr int kVersionMinor = 0;
+using orv::kVersionMajor;
+using orv::kVersionMinor;
 inline const QString kHelpFileName = QStringLiteral("Q418266.chm");
 
 // The folder the program file lies in, without a trailing separator.

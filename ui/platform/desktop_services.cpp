@@ -1,15 +1,25 @@
 #include "ui/platform/desktop_services.h"
 
 #include <QDesktopServices>
-#include <QFileInfo>
 #include <QUrl>
 
 namespace orv::ui {
 
-void QtDesktopServices::OpenHelp(QWidget*, const QString& helpFilePath)
+QtDesktopServices::QtDesktopServices(QString manualIndex)
+    : m_manualIndex(std::move(manualIndex))
 {
-    if (QFileInfo::exists(helpFilePath))
-        QDesktopServices::openUrl(QUrl::fromLocalFile(helpFilePath));
+}
+
+void QtDesktopServices::OpenHelp(QWidget* owner, const QString& helpFilePath)
+{
+    if (!m_help) {
+        m_help = new HelpWindow(owner);
+        m_help->setAttribute(Qt::WA_DeleteOnClose);
+        m_help->ShowManual(m_manualIndex.isEmpty() ? ManualIndexFor(helpFilePath) : m_manualIndex);
+    }
+    m_help->show();
+    m_help->raise();
+    m_help->activateWindow();
 }
 
 void QtDesktopServices::OpenWebAddress(const QString& address)

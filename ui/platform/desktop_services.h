@@ -2,6 +2,9 @@
 // web address. Tests record the requests instead.
 #pragma once
 
+#include "ui/platform/help_window.h"
+
+#include <QPointer>
 #include <QString>
 
 class QWidget;
@@ -12,17 +15,27 @@ class DesktopServices {
 public:
     virtual ~DesktopServices() = default;
 
-    // Opens the help file with the desktop's viewer; a missing file or a
-    // missing viewer is not reported.
+    // Opens the help file with the help viewer.
     virtual void OpenHelp(QWidget* owner, const QString& helpFilePath) = 0;
     // Opens the address in the desktop's web browser.
     virtual void OpenWebAddress(const QString& address) = 0;
 };
 
+// Help opens the program's own help window on the manual that belongs to
+// the help file path (ManualIndexFor), or on `manualIndex` when given.
 class QtDesktopServices : public DesktopServices {
 public:
+    explicit QtDesktopServices(QString manualIndex = {});
+
     void OpenHelp(QWidget* owner, const QString& helpFilePath) override;
     void OpenWebAddress(const QString& address) override;
+
+    // The help window once Help has been opened, until its owner goes.
+    [[nodiscard]] HelpWindow* Help() const { return m_help; }
+
+private:
+    QString m_manualIndex;
+    QPointer<HelpWindow> m_help;
 };
 
 } // namespace orv::ui
