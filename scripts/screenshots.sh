@@ -157,6 +157,10 @@ shot main-120-heads-top
 click_at "$main" 300 $(( menu + 270 / 15 + 30 ))   # a cell of the first row
 xdotool key ctrl+End; sleep 0.5
 shot main-120-heads-end
+# The manual in the help window, from F1.
+xdotool windowfocus "$main"; sleep 0.3; xdotool key F1; sleep 1
+wait_window "VOVE-ROZO ORV manual" --pid "$pid" >/dev/null
+shot help-window
 kill "$pid" 2>/dev/null || true
 SESSION
 

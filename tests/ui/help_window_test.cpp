@@ -52,9 +52,9 @@ TEST_F(HelpWindowTest, ContentOpensTheManualWithItsContents)
     QStringList chapters;
     for (int row = 0; row < contents->count(); ++row)
         chapters << contents->item(row)->text().trimmed();
-    for (const char* chapter : {"Getting started", "The main window", "The measurement editor",
-                                "What ORV computes", "Bad readings", "The club data file",
-                                "orv-calc", "Where ORV is more careful"})
+    for (const char* chapter :
+         {"Getting started", "The main window", "The measurement editor", "What ORV computes",
+          "Bad readings", "The club data file", "orv-calc", "Where ORV is more careful"})
         EXPECT_TRUE(chapters.contains(QLatin1String(chapter)))
             << chapter << " in " << chapters.join(QStringLiteral(", ")).toStdString();
     // A second request shows the same window again.
@@ -89,8 +89,8 @@ TEST_F(HelpWindowTest, ALinkAndAChapterMoveToTheirPlace)
     EXPECT_GT(page->verticalScrollBar()->value(), 0);
 
     auto* contents = Control<QListWidget>(Help(), "Contents");
-    const QList<QListWidgetItem*> start =
-        contents->findItems(QStringLiteral("Getting started"), Qt::MatchExactly);
+    const QList<QListWidgetItem*> start = contents->findItems(QStringLiteral("Getting started"),
+                                                              Qt::MatchExactly);
     ASSERT_EQ(start.size(), 1);
     Q_EMIT contents->itemClicked(start.front());
     const int atStart = page->verticalScrollBar()->value();

@@ -19,7 +19,8 @@ namespace orv::ui {
 QString ManualIndexFor(const QString& helpFilePath)
 {
     const QDir programFolder = QFileInfo(helpFilePath).dir();
-    return QDir::cleanPath(programFolder.filePath(QStringLiteral("../share/orv/manual/index.html")));
+    return QDir::cleanPath(
+        programFolder.filePath(QStringLiteral("../share/orv/manual/index.html")));
 }
 
 HelpWindow::HelpWindow(QWidget* parent)
@@ -40,7 +41,7 @@ HelpWindow::HelpWindow(QWidget* parent)
     splitter->addWidget(m_contents);
     splitter->addWidget(m_page);
     splitter->setStretchFactor(1, 1);
-    splitter->setSizes({220, 620});
+    splitter->setSizes({270, 590});
     auto* searchRow = new QHBoxLayout;
     searchRow->addWidget(new QLabel(QStringLiteral("Find:"), this));
     searchRow->addWidget(m_search);
@@ -90,8 +91,7 @@ void HelpWindow::FillContents()
         if (anchor.isEmpty())
             continue;
         auto* item = new QListWidgetItem(
-            (level == 3 ? QStringLiteral("    ") : QString()) + block.text().trimmed(),
-            m_contents);
+            (level == 3 ? QStringLiteral("    ") : QString()) + block.text().trimmed(), m_contents);
         item->setData(Qt::UserRole, anchor);
     }
 }
