@@ -52,6 +52,9 @@ struct ComputationState {
     double P = 0, Vell = 0, k = 0;
     float V = 0.0f;
     double K = 0, a = 0, b = 0, cAxis = 0;
+    // Whether a semi-axis was raised to the floor or cut at the cap.
+    bool raisedToFloor = false;
+    bool cutAtCap = false;
 };
 
 // The stages up to the results, in their order.
@@ -63,5 +66,10 @@ void ComputeAxisEllipsoid(ComputationState& state, int axis);
 void ComputeLieAxisMoment(ComputationState& state);
 void ComputeEquivalentVolume(ComputationState& state);
 void StoreResults(ComputationState& state, ClubResults& results, EllipsoidReport* report);
+// Whether two principal moments are too close, against the largest, for real
+// instruments to tell their axes apart.
+[[nodiscard]] bool IndistinctMoments(double a, double b, double largest);
+// What the measurements and the computation say about the readings.
+[[nodiscard]] std::vector<Finding> FindingsOf(const ComputationState& state);
 
 } // namespace orv::inertia

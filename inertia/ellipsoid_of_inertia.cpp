@@ -20,6 +20,7 @@ EllipsoidOfInertia ComputeEllipsoidOfInertia(const ClubMeasurements& club, Repor
     EllipsoidOfInertia outcome;
     inertia::StoreResults(state, outcome.Results,
                           texts == ReportTexts::Include ? &outcome.Report : nullptr);
+    outcome.Findings = inertia::FindingsOf(state);
     return outcome;
 }
 

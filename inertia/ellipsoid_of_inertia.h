@@ -15,6 +15,7 @@
 #include "clubs/club_record.h"
 
 #include <string>
+#include <vector>
 
 namespace orv {
 
@@ -25,9 +26,35 @@ struct EllipsoidReport {
     std::string Text4; // tensor, Izc', equivalent volume, semi-axes
 };
 
+// Something about a club's readings that no rigid body, or no reliable
+// measurement, would give. The codes are stable names for files and tools.
+enum class FindingCode {
+    MassNotPositive,
+    VolumeNotPositive,
+    NonFiniteInput,
+    NotPositiveDefinite,
+    TriangleInequality,
+    EllipsoidBounded,
+    AxesIllDefined,
+};
+
+struct Finding {
+    FindingCode code;
+    std::string text; // a sentence naming the values involved
+    friend bool operator==(const Finding&, const Finding&) = default;
+};
+
+// "mass-not-positive", "volume-not-positive", "non-finite-input",
+// "not-positive-definite", "triangle-inequality", "ellipsoid-bounded",
+// "axes-ill-defined".
+[[nodiscard]] const char* FindingName(FindingCode code);
+
 struct EllipsoidOfInertia {
     ClubResults Results;
     EllipsoidReport Report;
+    // In the order of FindingCode; empty when the readings look sound. They
+    // only report: the results are the same with or without them.
+    std::vector<Finding> Findings;
 };
 
 enum class ReportTexts { Include, Skip };

@@ -51,8 +51,10 @@ void ComputeEquivalentVolume(ComputationState& state)
     if (anyZero) {
         for (int i = 0; i < axes; ++i)
             Try([&] {
-                if (s.Item(i, 0) < kFloor)
+                if (s.Item(i, 0) < kFloor) {
                     s.SetItem(i, 0, kFloor);
+                    state.raisedToFloor = true;
+                }
             });
     }
 
@@ -66,8 +68,10 @@ void ComputeEquivalentVolume(ComputationState& state)
     for (int i = 0; i < axes; ++i) {
         Try([&] { s.SetItem(i, 0, Checked(s.Item(i, 0) * state.k)); });
         Try([&] {
-            if (s.Item(i, 0) > kCap)
+            if (s.Item(i, 0) > kCap) {
                 s.SetItem(i, 0, kCap);
+                state.cutAtCap = true;
+            }
         });
         Try([&] { state.P = Checked(state.P * s.Item(i, 0)); });
     }

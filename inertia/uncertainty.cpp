@@ -1,0 +1,173 @@
+#include "inertia/uncertainty.h"
+
+#include "inertia/computation_state.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+#include <vector>
+
+namespace orv {
+namespace {
+
+using inertia::ComputationState;
+
+constexpr double kInfinite = std::numeric_limits<double>::infinity();
+constexpr double kDegreesPerRadian = 180.0 / 3.14159265358979323846;
+constexpr int kResults = 14;
+
+// The values one computation gives, in double precision where it has them.
+struct Outcome {
+    bool complete = false;
+    std::array<double, 3> moments{};
+    std::array<std::array<double, 3>, 3> axes{}; // axes[i]: x, y, z of axis i
+    std::array<double, 3> diagonal{};
+    double izcPrime = 0;
+    double volume = 0;
+    bool bounded = false;
+};
+
+Outcome Compute(const ClubMeasurements& club)
+{
+    ComputationState state(club);
+    inertia::RunStages(state);
+    Outcome outcome;
+    const bool shaped = state.Values.RowCount() == 3 && state.X.RowCount() == 3
+                        && state.Y.RowCount() == 3 && state.Z.RowCount() == 3
+                        && state.T.RowCount() == 3;
+    if (!shaped)
+        return outcome;
+    for (int i = 0; i < 3; ++i) {
+        outcome.moments[i] = state.Values.Item(i, 0);
+        outcome.axes[i] = {state.X.Item(i, 0), state.Y.Item(i, 0), state.Z.Item(i, 0)};
+        outcome.diagonal[i] = state.T.Item(i, i);
+    }
+    outcome.izcPrime = state.IzcPrime;
+    outcome.volume = state.V;
+    outcome.bounded = state.raisedToFloor || state.cutAtCap;
+    outcome.complete = true;
+    return outcome;
+}
+
+double WrappedDegrees(double difference)
+{
+    while (difference > 180)
+        difference -= 360;
+    while (difference <= -180)
+        difference += 360;
+    return difference;
+}
+
+// The change of every result from `base` to `other`, the axes of `other`
+// turned to point as those of `base` do.
+std::array<double, kResults> Change(const Outcome& base, const Outcome& other)
+{
+    std::array<double, kResults> change{};
+    for (int i = 0; i < 3; ++i) {
+        change[i] = other.moments[i] - base.moments[i];
+        std::array<double, 3> axis = other.axes[i];
+        const auto& b = base.axes[i];
+        if (axis[0] * b[0] + axis[1] * b[1] + axis[2] * b[2] < 0)
+            for (double& component : axis)
+                component = -component;
+        const auto ths = [](const std::array<double, 3>& v) {
+            return std::atan2(std::hypot(v[0], v[1]), v[2]) * kDegreesPerRadian;
+        };
+        const auto phs = [](const std::array<double, 3>& v) {
+            return std::atan2(v[1], v[0]) * kDegreesPerRadian;
+        };
+        change[3 + i] = ths(axis) - ths(b);
+        change[6 + i] = WrappedDegrees(phs(axis) - phs(b));
+        change[9 + i] = other.diagonal[i] - base.diagonal[i];
+    }
+    change[12] = other.izcPrime - base.izcPrime;
+    change[13] = other.volume - base.volume;
+    return change;
+}
+
+struct Input {
+    float ClubMeasurements::*field;
+    double uncertainty;
+    double step; // a small change of the input, in its unit
+};
+
+std::vector<Input> Inputs(const ClubMeasurements& club, const InputUncertainties& u)
+{
+    const auto relative = [](float value, double floor) {
+        return 1e-4 * std::max(std::fabs(static_cast<double>(value)), floor);
+    };
+    std::vector<Input> inputs = {
+        {&ClubMeasurements::Mass, u.mass, relative(club.Mass, 1)},
+        {&ClubMeasurements::CMx, u.centre, 1e-3},
+        {&ClubMeasurements::CMy, u.centre, 1e-3},
+        {&ClubMeasurements::CMz, u.centre, 1e-3},
+        {&ClubMeasurements::Volume, u.volume, relative(club.Volume, 1)},
+        {&ClubMeasurements::LieAngle, u.lieAngle, 1e-3},
+    };
+    for (float ClubMeasurements::*reading :
+         {&ClubMeasurements::Ixx, &ClubMeasurements::Iyy, &ClubMeasurements::Izz,
+          &ClubMeasurements::Ixy, &ClubMeasurements::Iyz, &ClubMeasurements::Izx}) {
+        const double value = std::fabs(static_cast<double>(club.*reading));
+        inputs.push_back({reading, u.readingInPercent ? u.reading / 100 * value : u.reading,
+                          relative(club.*reading, 1e-3)});
+    }
+    return inputs;
+}
+
+} // namespace
+
+ResultUncertainties UncertaintiesOf(const ClubMeasurements& club, const InputUncertainties& u)
+{
+    ResultUncertainties result{};
+    ClubMeasurements asCalculated = club;
+    asCalculated.Azimuth = 180;
+    for (const MeasuredReal& field : kEnteredReals) {
+        if (!std::isfinite(club.*field.member)) {
+            result.fill(kInfinite);
+            return result;
+        }
+    }
+    const Outcome base = Compute(asCalculated);
+    if (!base.complete) {
+        result.fill(kInfinite);
+        return result;
+    }
+
+    std::array<double, kResults> variance{};
+    for (const Input& input : Inputs(asCalculated, u)) {
+        if (!(input.uncertainty > 0))
+            continue;
+        ClubMeasurements perturbed = asCalculated;
+        float& value = perturbed.*input.field;
+        value = static_cast<float>(value + input.step);
+        // The change the single-precision input really got.
+        const double step = static_cast<double>(value) - (asCalculated.*input.field);
+        const Outcome other = Compute(perturbed);
+        if (!other.complete || step == 0) {
+            result.fill(kInfinite);
+            return result;
+        }
+        const std::array<double, kResults> change = Change(base, other);
+        for (int k = 0; k < kResults; ++k) {
+            const double contribution = change[k] / step * input.uncertainty;
+            variance[k] += contribution * contribution;
+        }
+    }
+    for (int k = 0; k < kResults; ++k)
+        result[k] = std::sqrt(variance[k]);
+
+    // Where the derivative does not exist, no number is honest.
+    const double largest = std::max({std::fabs(base.moments[0]), std::fabs(base.moments[1]),
+                                     std::fabs(base.moments[2])});
+    for (int i = 0; i < 3; ++i) {
+        const int j = (i + 1) % 3;
+        if (inertia::IndistinctMoments(base.moments[i], base.moments[j], largest))
+            for (int axis : {i, j})
+                result[3 + axis] = result[6 + axis] = kInfinite;
+    }
+    if (base.bounded)
+        result[13] = kInfinite;
+    return result;
+}
+
+} // namespace orv

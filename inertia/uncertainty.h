@@ -1,0 +1,40 @@
+// How uncertain each of the fourteen results is, given how uncertain the
+// readings are: first-order propagation of independent input uncertainties
+// through the computation itself, with a numerical Jacobian.
+//
+// The angles' derivatives follow the axis, not its stored direction: each
+// principal axis of a perturbed computation is turned to point the way the
+// unperturbed one does before its angles are compared, and an angle's
+// change is taken across the +-180 degree wrap. A result whose derivative
+// does not exist gets an infinite uncertainty: the angles of two axes whose
+// moments are within 1% of each other, the equivalent volume when a
+// semi-axis met the floor or the cap, everything when a reading is not a
+// finite number.
+#pragma once
+
+#include "clubs/club_record.h"
+
+#include <array>
+
+namespace orv {
+
+// Standard uncertainties of the inputs; 0 means exact, and contributes
+// nothing.
+struct InputUncertainties {
+    double mass = 0;    // g
+    double centre = 0;  // mm, for each of CMx, CMy and CMz
+    double reading = 0; // kg-cm^2 for each of the six readings, or % of it
+    bool readingInPercent = false;
+    double volume = 0;   // cc
+    double lieAngle = 0; // degrees
+};
+
+// The standard uncertainty of each result in the order of kResultReals and
+// in its unit (degrees for the angles).
+using ResultUncertainties = std::array<double, 14>;
+
+// The computation as the editor's Calculate runs it (the azimuth at 180).
+[[nodiscard]] ResultUncertainties UncertaintiesOf(const ClubMeasurements& club,
+                                                  const InputUncertainties& inputs);
+
+} // namespace orv

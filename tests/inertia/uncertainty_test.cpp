@@ -1,0 +1,153 @@
+// The propagated uncertainties against Monte Carlo: the same bodies measured
+// thousands of times with noise of the stated sizes, the spread of each
+// result taken directly.
+#include "inertia/ellipsoid_of_inertia.h"
+#include "inertia/uncertainty.h"
+#include "tests/inertia/rotated_box.h"
+#include "tests/inertia/worked_example.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <random>
+
+namespace orv {
+namespace {
+
+using namespace orv::testing;
+
+std::array<double, 14> Values(const ClubResults& r)
+{
+    std::array<double, 14> values{};
+    for (std::size_t k = 0; k < kResultReals.size(); ++k)
+        values[k] = r.*kResultReals[k].member;
+    return values;
+}
+
+Vector Direction(double ths, double phs)
+{
+    ths *= kTruePi / 180;
+    phs *= kTruePi / 180;
+    return {std::sin(ths) * std::cos(phs), std::sin(ths) * std::sin(phs), std::cos(ths)};
+}
+
+double Wrapped(double degrees)
+{
+    while (degrees > 180)
+        degrees -= 360;
+    while (degrees <= -180)
+        degrees += 360;
+    return degrees;
+}
+
+// The change of each result from `base`, each axis turned to point the way
+// the base axis does.
+std::array<double, 14> Change(const std::array<double, 14>& base, std::array<double, 14> other)
+{
+    for (int i = 0; i < 3; ++i) {
+        if (Dot(Direction(other[3 + i], other[6 + i]), Direction(base[3 + i], base[6 + i])) < 0) {
+            other[3 + i] = 180 - other[3 + i];
+            other[6 + i] += 180;
+        }
+    }
+    std::array<double, 14> change{};
+    for (int k = 0; k < 14; ++k)
+        change[k] = other[k] - base[k];
+    for (int i = 0; i < 3; ++i)
+        change[6 + i] = Wrapped(change[6 + i]);
+    return change;
+}
+
+ClubMeasurements Club(const Box& box)
+{
+    ClubMeasurements club = Measure(box, Describe(box));
+    club.Volume = 300;
+    club.LieAngle = 60;
+    return club;
+}
+
+class UncertaintyTest : public ::testing::TestWithParam<Box> { };
+
+TEST_P(UncertaintyTest, AgreesWithMonteCarloWithinTenPercent)
+{
+    const ClubMeasurements club = Club(GetParam());
+    InputUncertainties u;
+    u.mass = 0.3;
+    u.centre = 0.2;
+    u.reading = 0.05;
+    u.readingInPercent = true;
+    u.volume = 1.5;
+    u.lieAngle = 0.3;
+    const ResultUncertainties propagated = UncertaintiesOf(club, u);
+
+    std::mt19937 random(20261210);
+    std::normal_distribution<double> noise;
+    const auto base = Values(ComputeEllipsoidOfInertia(club, ReportTexts::Skip).Results);
+    constexpr int kSamples = 4000;
+    std::array<double, 14> sumOfSquares{};
+    for (int n = 0; n < kSamples; ++n) {
+        ClubMeasurements measured = club;
+        measured.Mass += static_cast<float>(u.mass * noise(random));
+        for (float ClubMeasurements::*cm :
+             {&ClubMeasurements::CMx, &ClubMeasurements::CMy, &ClubMeasurements::CMz})
+            measured.*cm += static_cast<float>(u.centre * noise(random));
+        for (float ClubMeasurements::*reading :
+             {&ClubMeasurements::Ixx, &ClubMeasurements::Iyy, &ClubMeasurements::Izz,
+              &ClubMeasurements::Ixy, &ClubMeasurements::Iyz, &ClubMeasurements::Izx})
+            measured.*reading *= static_cast<float>(1 + u.reading / 100 * noise(random));
+        measured.Volume += static_cast<float>(u.volume * noise(random));
+        measured.LieAngle += static_cast<float>(u.lieAngle * noise(random));
+        const auto change =
+            Change(base, Values(ComputeEllipsoidOfInertia(measured, ReportTexts::Skip).Results));
+        for (int k = 0; k < 14; ++k)
+            sumOfSquares[k] += change[k] * change[k];
+    }
+    for (int k = 0; k < 14; ++k) {
+        const double spread = std::sqrt(sumOfSquares[k] / kSamples);
+        EXPECT_NEAR(propagated[k], spread, 0.1 * spread) << kResultReals[k].name;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(RotatedBoxes, UncertaintyTest,
+                         ::testing::Values(Box{0.2, {10, 6, 4}, {30, 20, 10}, {1.5, -2, 0.5}},
+                                           Box{0.35, {9, 5, 3}, {-40, 65, 15}, {-1, 2.5, -1}},
+                                           Box{0.25, {12, 7, 2.5}, {120, -30, 80}, {3, 1, -0.5}}));
+
+TEST(Uncertainty, ExactInputsGiveExactResults)
+{
+    const ResultUncertainties none = UncertaintiesOf(WorkedExample(), {});
+    for (double u : none)
+        EXPECT_EQ(u, 0.0);
+    // Only the volume is uncertain: only the equivalent volume follows it.
+    InputUncertainties volumeOnly;
+    volumeOnly.volume = 2;
+    const ResultUncertainties some = UncertaintiesOf(WorkedExample(), volumeOnly);
+    for (int k = 0; k < 13; ++k)
+        EXPECT_EQ(some[k], 0.0) << kResultReals[k].name;
+    EXPECT_NEAR(some[13], 2, 1e-3);
+}
+
+TEST(Uncertainty, WhereNoDerivativeExistsTheUncertaintyIsInfinite)
+{
+    InputUncertainties u;
+    u.reading = 0.01;
+    u.volume = 1;
+    // Two equal moments: the angles of their axes are arbitrary.
+    ClubMeasurements round = WorkedExample();
+    round.Ixx = round.Iyy = round.Izz = round.Ixy = round.Iyz = round.Izx = 3;
+    round.CMx = round.CMy = round.CMz = 0;
+    const ResultUncertainties equal = UncertaintiesOf(round, u);
+    EXPECT_TRUE(std::isinf(equal[3]));
+    EXPECT_TRUE(std::isinf(equal[6]));
+    EXPECT_TRUE(std::isfinite(equal[0]));
+    // A semi-axis cut at the cap.
+    EXPECT_TRUE(std::isinf(UncertaintiesOf(WorkedExample(1e7f), u)[13]));
+    // A reading that is not a number.
+    ClubMeasurements damaged = WorkedExample();
+    damaged.Izz = std::numeric_limits<float>::quiet_NaN();
+    for (double value : UncertaintiesOf(damaged, u))
+        EXPECT_TRUE(std::isinf(value));
+}
+
+} // namespace
+} // namespace orv
