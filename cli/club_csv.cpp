@@ -1,6 +1,7 @@
 #include "cli/club_csv.h"
 
 #include "cli/csv.h"
+#include "cli/parallel.h"
 #include "clubs/club_file.h"
 #include "inertia/ellipsoid_of_inertia.h"
 #include "numeric/arithmetic_error.h"
@@ -12,7 +13,6 @@
 #include <cstdlib>
 #include <map>
 #include <optional>
-#include <thread>
 
 namespace orv::cli {
 namespace {
@@ -222,22 +222,9 @@ namespace orv::cli {
 std::vector<ClubResults> ResultsAsCalculated(std::span<const ClubRecord> clubs)
 {
     std::vector<ClubResults> results(clubs.size());
-    const auto compute = [clubs, &results](std::size_t first, std::size_t last) {
-        for (std::size_t i = first; i < last; ++i)
-            results[i] = ResultsAsCalculated(clubs[i].Measurements);
-    };
-    const std::size_t workers = std::clamp<std::size_t>(std::thread::hardware_concurrency(), 1, 16);
-    const std::size_t share = std::max<std::size_t>(1, (clubs.size() + workers - 1) / workers);
-    std::vector<std::jthread> threads;
-    for (std::size_t first = 0; first < clubs.size(); first += share) {
-        const std::size_t last = std::min(clubs.size(), first + share);
-        try {
-            threads.emplace_back(compute, first, last);
-        } catch (const std::system_error&) {
-            // No thread to be had (a process limit): this one does the share.
-            compute(first, last);
-        }
-    }
+    ForEachInParallel(clubs.size(), [clubs, &results](std::size_t i) {
+        results[i] = ResultsAsCalculated(clubs[i].Measurements);
+    });
     return results;
 }
 

@@ -1,5 +1,6 @@
 #include "cli/orv_calc.h"
 
+#include "cli/check.h"
 #include "cli/club_csv.h"
 #include "clubs/club_file.h"
 #include "clubs/whole_file.h"
@@ -24,6 +25,11 @@ constexpr const char* kUsage =
     "  recompute IN.orv OUT.orv    compute every club's results again, as the\n"
     "                              editor's Calculate does, and write the document\n"
     "  import IN.csv OUT.orv       make a document from a CSV of measurements\n"
+    "  check IN.orv [OUT.csv] [--u-mass G] [--u-cm MM] [--u-moment V | --u-moment P%]\n"
+    "        [--u-volume CC] [--u-lie DEG]\n"
+    "                              the findings on every club's readings, with the\n"
+    "                              uncertainty of each result when any --u option is\n"
+    "                              given (exit status 3 when a club has a finding)\n"
     "  --help                      show this text\n"
     "  --version                   show the version\n";
 
@@ -74,14 +80,13 @@ void StoreResults(ClubList& list)
     }
 }
 
-void Export(std::span<const std::string> args, std::ostream& out)
+// The text to the output file, or to standard output when there is none;
+// every write and the last flush are checked.
+void WriteText(const std::string& path, const std::string& text, std::ostream& out)
 {
-    if (args.size() == 2)
-        RefuseSameFile(args[0], args[1]);
-    const std::string csv = ExportClubsCsv(ReadDocument(args[0]));
-    if (args.size() == 1) {
+    if (path.empty()) {
         errno = 0;
-        out << csv;
+        out << text;
         out.flush();
         if (!out)
             throw CommandFailure(std::string("Cannot write to standard output")
@@ -89,10 +94,28 @@ void Export(std::span<const std::string> args, std::ostream& out)
         return;
     }
     try {
-        WriteFileWhole(args[1], csv);
+        WriteFileWhole(path, text);
     } catch (const std::system_error& error) {
         throw CommandFailure(error.what());
     }
+}
+
+void Export(std::span<const std::string> args, std::ostream& out)
+{
+    const std::string output = args.size() == 2 ? args[1] : std::string();
+    if (!output.empty())
+        RefuseSameFile(args[0], output);
+    WriteText(output, ExportClubsCsv(ReadDocument(args[0])), out);
+}
+
+// True when any club has a finding.
+bool Check(const CheckRequest& request, std::ostream& out)
+{
+    if (!request.output.empty())
+        RefuseSameFile(request.input, request.output);
+    const CheckReport report = CheckClubs(ReadDocument(request.input), request);
+    WriteText(request.output, report.csv, out);
+    return report.anyFindings;
 }
 
 void Recompute(std::span<const std::string> args)
@@ -138,13 +161,18 @@ ExitStatus RunOrvCalc(std::span<const std::string> arguments, std::ostream& out,
     }
     const std::string command = arguments.empty() ? std::string() : arguments[0];
     const std::span<const std::string> rest = arguments.empty() ? arguments : arguments.subspan(1);
+    const std::optional<CheckRequest> check = command == "check" ? ReadCheckArguments(rest)
+                                                                 : std::nullopt;
     const bool fits = (command == "export" && (rest.size() == 1 || rest.size() == 2))
-                      || ((command == "recompute" || command == "import") && rest.size() == 2);
+                      || ((command == "recompute" || command == "import") && rest.size() == 2)
+                      || check.has_value();
     if (!fits) {
         err << kUsage;
         return ExitStatus::WrongUsage;
     }
     try {
+        if (check)
+            return Check(*check, out) ? ExitStatus::Findings : ExitStatus::Success;
         if (command == "export")
             Export(rest, out);
         else if (command == "recompute")

@@ -71,26 +71,27 @@ std::vector<Finding> FindingsOf(const ComputationState& state)
     std::vector<Finding> findings;
     const ClubMeasurements& club = state.club;
     if (!(club.Mass > 0))
-        findings.push_back({FindingCode::MassNotPositive,
-                            "The mass is " + Number(club.Mass) + " g; a head's mass is more than 0."});
+        findings.push_back(
+            {FindingCode::MassNotPositive,
+             "The mass is " + Number(club.Mass) + " g; a head's mass is more than 0."});
     if (!(club.Volume > 0))
-        findings.push_back({FindingCode::VolumeNotPositive,
-                            "The volume is " + Number(club.Volume)
-                                + " cc; a head's volume is more than 0."});
+        findings.push_back(
+            {FindingCode::VolumeNotPositive,
+             "The volume is " + Number(club.Volume) + " cc; a head's volume is more than 0."});
     std::string nonFinite;
     for (const MeasuredReal& field : kEnteredReals) {
         if (!std::isfinite(club.*field.member))
             nonFinite += (nonFinite.empty() ? "" : ", ") + std::string(field.name);
     }
     if (!nonFinite.empty())
-        findings.push_back({FindingCode::NonFiniteInput,
-                            "Not a number, or infinite: " + nonFinite
-                                + ". Only a damaged file holds such values."});
+        findings.push_back(
+            {FindingCode::NonFiniteInput, "Not a number, or infinite: " + nonFinite
+                                              + ". Only a damaged file holds such values."});
 
     std::array<double, 3> moments{};
     if (PrincipalMoments(state, moments)) {
-        const double largest = std::max({std::fabs(moments[0]), std::fabs(moments[1]),
-                                         std::fabs(moments[2])});
+        const double largest = std::max(
+            {std::fabs(moments[0]), std::fabs(moments[1]), std::fabs(moments[2])});
         if (*std::min_element(moments.begin(), moments.end()) <= 0)
             findings.push_back({FindingCode::NotPositiveDefinite,
                                 "The principal moments are " + Moments(moments)

@@ -157,8 +157,8 @@ ResultUncertainties UncertaintiesOf(const ClubMeasurements& club, const InputUnc
         result[k] = std::sqrt(variance[k]);
 
     // Where the derivative does not exist, no number is honest.
-    const double largest = std::max({std::fabs(base.moments[0]), std::fabs(base.moments[1]),
-                                     std::fabs(base.moments[2])});
+    const double largest = std::max(
+        {std::fabs(base.moments[0]), std::fabs(base.moments[1]), std::fabs(base.moments[2])});
     for (int i = 0; i < 3; ++i) {
         const int j = (i + 1) % 3;
         if (inertia::IndistinctMoments(base.moments[i], base.moments[j], largest))

@@ -75,14 +75,14 @@ INSTANTIATE_TEST_SUITE_P(
                     FindingCode::MassNotPositive},
         FindingCase{"VolumeZero", WorkedExample(0), FindingCode::VolumeNotPositive},
         FindingCase{"VolumeNegative", WorkedExample(-5), FindingCode::VolumeNotPositive},
-        FindingCase{"NotANumber",
-                    With(WorkedExample(), &ClubMeasurements::Iyz,
-                         std::numeric_limits<float>::quiet_NaN()),
-                    FindingCode::NonFiniteInput},
-        FindingCase{"Infinite",
-                    With(WorkedExample(), &ClubMeasurements::CMx,
-                         std::numeric_limits<float>::infinity()),
-                    FindingCode::NonFiniteInput},
+        FindingCase{
+            "NotANumber",
+            With(WorkedExample(), &ClubMeasurements::Iyz, std::numeric_limits<float>::quiet_NaN()),
+            FindingCode::NonFiniteInput},
+        FindingCase{
+            "Infinite",
+            With(WorkedExample(), &ClubMeasurements::CMx, std::numeric_limits<float>::infinity()),
+            FindingCode::NonFiniteInput},
         // The centre of gravity 100 mm out: the transfer eats the readings.
         FindingCase{"CentreFarOut", With(WorkedExample(), &ClubMeasurements::CMx, 100),
                     FindingCode::NotPositiveDefinite},
@@ -128,8 +128,8 @@ TEST(Findings, ConsistentBodiesHaveNone)
     };
     for (const Box& box : boxes) {
         const ClubMeasurements club = Measure(box, Describe(box));
-        EXPECT_TRUE(Codes(club).empty()) << box.sidesCm[0] << "x" << box.sidesCm[1] << "x"
-                                         << box.sidesCm[2];
+        EXPECT_TRUE(Codes(club).empty())
+            << box.sidesCm[0] << "x" << box.sidesCm[1] << "x" << box.sidesCm[2];
     }
     EXPECT_TRUE(Codes(WorkedExample()).empty());
     EXPECT_TRUE(Codes(Diagonal(1.5f, 2, 3.4f)).empty());

@@ -33,7 +33,10 @@ inline Matrix Rotation(double yawDeg, double pitchDeg, double rollDeg)
     return mul(rz, mul(ry, rx));
 }
 
-inline double Dot(const Vector& a, const Vector& b) { return a[0] * b[0] + a[1] * b[1] + a[2] * b[2]; }
+inline double Dot(const Vector& a, const Vector& b)
+{
+    return a[0] * b[0] + a[1] * b[1] + a[2] * b[2];
+}
 
 struct Box {
     double massKg;

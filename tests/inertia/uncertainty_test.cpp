@@ -97,8 +97,8 @@ TEST_P(UncertaintyTest, AgreesWithMonteCarloWithinTenPercent)
             measured.*reading *= static_cast<float>(1 + u.reading / 100 * noise(random));
         measured.Volume += static_cast<float>(u.volume * noise(random));
         measured.LieAngle += static_cast<float>(u.lieAngle * noise(random));
-        const auto change =
-            Change(base, Values(ComputeEllipsoidOfInertia(measured, ReportTexts::Skip).Results));
+        const auto change = Change(
+            base, Values(ComputeEllipsoidOfInertia(measured, ReportTexts::Skip).Results));
         for (int k = 0; k < 14; ++k)
             sumOfSquares[k] += change[k] * change[k];
     }

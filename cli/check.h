@@ -1,0 +1,35 @@
+// orv-calc check: the findings on every club's readings and, when asked,
+// the standard uncertainty of each of its results, as CSV.
+#pragma once
+
+#include "clubs/club_list.h"
+#include "inertia/uncertainty.h"
+
+#include <optional>
+#include <span>
+#include <string>
+
+namespace orv::cli {
+
+struct CheckRequest {
+    std::string input;
+    std::string output; // empty: standard output
+    bool withUncertainties = false;
+    InputUncertainties uncertainties;
+};
+
+// The request of `check`'s arguments (after the word check), or nothing when
+// they are not of its form.
+[[nodiscard]] std::optional<CheckRequest> ReadCheckArguments(std::span<const std::string> arguments);
+
+struct CheckReport {
+    std::string csv;
+    bool anyFindings = false;
+};
+
+// One row per club in list order: Row, ClubNo, ClubName, Findings (codes
+// joined by ";"), then u(EigenX) .. u(EllipsoidVolume) when uncertainties
+// are asked for; an uncertainty that does not exist reads "inf".
+[[nodiscard]] CheckReport CheckClubs(const ClubList& list, const CheckRequest& request);
+
+} // namespace orv::cli

@@ -1,0 +1,147 @@
+// orv-calc check end to end: the findings of every club as CSV, the
+// uncertainties when asked for, and the exit statuses 0, 3, 1 and 2.
+#include "cli/orv_calc.h"
+#include "clubs/club_file.h"
+#include "tests/inertia/worked_example.h"
+#include "tests/support/test_files.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+namespace orv::cli {
+namespace {
+
+using orv::testing::ReadWholeFile;
+using orv::testing::TemporaryFolder;
+using orv::testing::WorkedExample;
+
+struct CheckRun {
+    ExitStatus status;
+    std::string out;
+    std::string err;
+};
+
+CheckRun OrvCalc(const std::vector<std::string>& arguments)
+{
+    std::ostringstream out, err;
+    const ExitStatus status = RunOrvCalc(arguments, out, err);
+    return {status, out.str(), err.str()};
+}
+
+std::vector<std::vector<std::string>> Rows(const std::string& csv)
+{
+    std::vector<std::vector<std::string>> rows;
+    std::istringstream lines(csv);
+    for (std::string line; std::getline(lines, line);) {
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
+        std::vector<std::string> fields;
+        std::istringstream cells(line);
+        for (std::string cell; std::getline(cells, cell, ',');)
+            fields.push_back(cell);
+        if (line.ends_with(','))
+            fields.emplace_back();
+        rows.push_back(fields);
+    }
+    return rows;
+}
+
+class CheckTest : public ::testing::Test {
+protected:
+    CheckTest()
+    {
+        ClubMeasurements good = WorkedExample();
+        good.ClubNo = "7";
+        good.ClubName = "Driver";
+        ClubMeasurements weightless = WorkedExample();
+        weightless.ClubNo = "8";
+        weightless.ClubName = "Empty";
+        weightless.Mass = 0;
+        ClubMeasurements round = good;
+        round.ClubNo = "9";
+        round.ClubName = "Ball";
+        round.Ixx = round.Iyy = round.Izz = round.Ixy = round.Iyz = round.Izx = 3;
+        round.CMx = round.CMy = round.CMz = 0;
+        for (const ClubMeasurements& club : {good, weightless, round}) {
+            mixed.AppendEmpty();
+            mixed.Store(mixed.HighestIndex(), club, {});
+        }
+        sound.AppendEmpty();
+        sound.Store(1, good, {});
+        SaveDataFile(Path("mixed.orv"), mixed);
+        SaveDataFile(Path("sound.orv"), sound);
+    }
+
+    [[nodiscard]] std::string Path(const char* name) const
+    {
+        return (folder.path() / name).string();
+    }
+
+    TemporaryFolder folder;
+    ClubList mixed;
+    ClubList sound;
+};
+
+TEST_F(CheckTest, ListsTheFindingsOfEveryClubAndExitsWithThree)
+{
+    const CheckRun run = OrvCalc({"check", Path("mixed.orv")});
+    EXPECT_EQ(run.status, ExitStatus::Findings) << run.err;
+    const auto rows = Rows(run.out);
+    ASSERT_EQ(rows.size(), 4u);
+    EXPECT_EQ(rows[0], (std::vector<std::string>{"Row", "ClubNo", "ClubName", "Findings"}));
+    EXPECT_EQ(rows[1], (std::vector<std::string>{"1", "7", "Driver", ""}));
+    EXPECT_EQ(rows[2][0], "2");
+    EXPECT_TRUE(rows[2][3].starts_with("mass-not-positive")) << rows[2][3];
+    EXPECT_EQ(rows[3][3], "axes-ill-defined");
+}
+
+TEST_F(CheckTest, SoundReadingsExitWithZero)
+{
+    const CheckRun run = OrvCalc({"check", Path("sound.orv"), Path("report.csv")});
+    EXPECT_EQ(run.status, ExitStatus::Success) << run.err;
+    EXPECT_EQ(Rows(ReadWholeFile(Path("report.csv"))).size(), 2u);
+}
+
+TEST_F(CheckTest, UncertaintyOptionsAddAColumnForEveryResult)
+{
+    const CheckRun run = OrvCalc({"check", Path("mixed.orv"), "--u-mass", "0.1", "--u-cm", "0.05",
+                             "--u-moment", "0.5%", "--u-volume", "1", "--u-lie", "0.2"});
+    ASSERT_EQ(run.status, ExitStatus::Findings) << run.err;
+    const auto rows = Rows(run.out);
+    ASSERT_EQ(rows[0].size(), 18u);
+    EXPECT_EQ(rows[0][4], "u(EigenX)");
+    EXPECT_EQ(rows[0][17], "u(EllipsoidVolume)");
+    for (std::size_t column = 4; column < 18; ++column) {
+        const double u = std::stod(rows[1][column]);
+        EXPECT_GT(u, 0) << rows[0][column];
+        EXPECT_LT(u, 10) << rows[0][column];
+    }
+    EXPECT_EQ(rows[3][7], "inf"); // u(ThsX) of equal moments
+    // Options not given count as 0: only the volume moves the volume.
+    const auto volumeOnly = Rows(OrvCalc({"check", Path("sound.orv"), "--u-volume", "2"}).out);
+    EXPECT_EQ(volumeOnly[1][4], "0");
+    EXPECT_NEAR(std::stod(volumeOnly[1][17]), 2, 1e-3);
+    // An absolute uncertainty of the readings.
+    const auto absolute = Rows(OrvCalc({"check", Path("sound.orv"), "--u-moment", "0.01"}).out);
+    EXPECT_GT(std::stod(absolute[1][4]), 0);
+}
+
+TEST_F(CheckTest, BadFilesExitWithOneAndBadUsageWithTwo)
+{
+    EXPECT_EQ(OrvCalc({"check", Path("missing.orv")}).status, ExitStatus::BadData);
+    EXPECT_EQ(OrvCalc({"check", Path("mixed.orv"), Path("mixed.orv")}).status,
+              ExitStatus::BadData);
+    for (const std::vector<std::string>& words :
+         {std::vector<std::string>{"check"},
+          std::vector<std::string>{"check", Path("mixed.orv"), "--u-mass"},
+          std::vector<std::string>{"check", Path("mixed.orv"), "--u-mass", "-1"},
+          std::vector<std::string>{"check", Path("mixed.orv"), "--u-mass", "heavy"},
+          std::vector<std::string>{"check", Path("mixed.orv"), "--u-cm", "1%"},
+          std::vector<std::string>{"check", Path("mixed.orv"), "--u-bogus", "1"},
+          std::vector<std::string>{"check", "a.orv", "b.csv", "c.csv"}})
+        EXPECT_EQ(OrvCalc(words).status, ExitStatus::WrongUsage) << words.back();
+}
+
+} // namespace
+} // namespace orv::cli
