@@ -1,6 +1,7 @@
 // One club's ellipsoid-of-inertia computation, with and without the four
 // report texts that only the editor shows.
 #include "inertia/ellipsoid_of_inertia.h"
+#include "inertia/uncertainty.h"
 #include "tests/inertia/worked_example.h"
 
 #include <benchmark/benchmark.h>
@@ -24,5 +25,56 @@ void BM_ResultsAndReport(benchmark::State& state)
         benchmark::DoNotOptimize(orv::ComputeEllipsoidOfInertia(club, orv::ReportTexts::Include));
 }
 BENCHMARK(BM_ResultsAndReport);
+
+// A body at the origin with a diagonal tensor: `zz` 3.5 gives sound
+// readings, 3.02 two moments too close to tell their axes apart.
+orv::ClubMeasurements Diagonal(float zz)
+{
+    orv::ClubMeasurements club = Club();
+    club.CMx = club.CMy = club.CMz = 0;
+    club.Ixx = 2;
+    club.Iyy = 3;
+    club.Izz = zz;
+    club.Ixy = 2.5f;
+    club.Iyz = (3 + zz) / 2;
+    club.Izx = (2 + zz) / 2;
+    return club;
+}
+
+// The findings ride along with every computation: the cost of finding and
+// wording one is the difference between these two, which take the same
+// steps otherwise.
+void BM_ResultsOfSoundReadings(benchmark::State& state)
+{
+    const orv::ClubMeasurements club = Diagonal(3.5f);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(orv::ComputeEllipsoidOfInertia(club, orv::ReportTexts::Skip));
+}
+BENCHMARK(BM_ResultsOfSoundReadings);
+
+void BM_ResultsWithAFinding(benchmark::State& state)
+{
+    const orv::ClubMeasurements club = Diagonal(3.02f);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(orv::ComputeEllipsoidOfInertia(club, orv::ReportTexts::Skip));
+}
+BENCHMARK(BM_ResultsWithAFinding);
+
+void BM_FindingsAndUncertainties(benchmark::State& state)
+{
+    const orv::ClubMeasurements club = Club();
+    orv::InputUncertainties u;
+    u.mass = 0.1;
+    u.centre = 0.05;
+    u.reading = 0.5;
+    u.readingInPercent = true;
+    u.volume = 1;
+    u.lieAngle = 0.2;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(orv::ComputeEllipsoidOfInertia(club, orv::ReportTexts::Skip));
+        benchmark::DoNotOptimize(orv::UncertaintiesOf(club, u));
+    }
+}
+BENCHMARK(BM_FindingsAndUncertainties);
 
 } // namespace

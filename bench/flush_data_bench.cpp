@@ -1,5 +1,7 @@
 // Rewriting both grids of the main window for the largest document: 32767
-// clubs, every cell, including the display refresh that follows.
+// clubs, every cell and every row's findings, including the display
+// refresh that follows.
+#include "tests/inertia/worked_example.h"
 #include "ui/main/frm_main.h"
 #include "ui/platform/desktop_services.h"
 #include "ui/platform/qt_dialogs.h"
@@ -21,12 +23,14 @@ void BM_FlushDataLargestDocument(benchmark::State& state)
     window.show();
     for (int i = 0; i < orv::kMaxClubs; ++i) {
         data.ClubList.AppendEmpty();
-        orv::ClubMeasurements club;
+        // Realistic readings; every tenth head with its centre of gravity
+        // typed wrong, so that its row carries findings.
+        orv::ClubMeasurements club = orv::testing::WorkedExample(460);
         club.ClubNo = std::to_string(i + 1);
         club.ClubName = "Driver head " + std::to_string(i % 100);
         club.Mass = 195.25f + static_cast<float>(i % 17);
-        club.Volume = 460;
-        club.Ixx = 2.85f;
+        if (i % 10 == 0)
+            club.CMx = 100;
         orv::ClubResults results;
         results.EigenX = 3.57028f + static_cast<float>(i % 7) * 0.01f;
         results.ThsX = 160.7531f;

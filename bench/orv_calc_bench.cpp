@@ -9,6 +9,7 @@
 #include <spawn.h>
 #include <stdexcept>
 #include <sys/wait.h>
+#include <vector>
 
 extern char** environ;
 
@@ -33,13 +34,13 @@ void WriteLargestDocument()
     orv::SaveDataFile(Document(), list);
 }
 
-int RunRecompute()
+int RunOrvCalc(std::vector<const char*> argv)
 {
-    const std::string input = Document().string();
-    const std::string output = (Document().parent_path() / "orv-bench-recomputed.orv").string();
-    const char* argv[] = {ORV_CALC_PATH, "recompute", input.c_str(), output.c_str(), nullptr};
+    argv.insert(argv.begin(), ORV_CALC_PATH);
+    argv.push_back(nullptr);
     pid_t pid = 0;
-    if (posix_spawn(&pid, ORV_CALC_PATH, nullptr, nullptr, const_cast<char**>(argv), environ) != 0)
+    if (posix_spawn(&pid, ORV_CALC_PATH, nullptr, nullptr, const_cast<char**>(argv.data()), environ)
+        != 0)
         throw std::runtime_error("cannot start orv-calc");
     int status = 0;
     waitpid(pid, &status, 0);
@@ -49,11 +50,30 @@ int RunRecompute()
 void BM_RecomputeLargestDocumentProcess(benchmark::State& state)
 {
     WriteLargestDocument();
+    const std::string input = Document().string();
+    const std::string output = (Document().parent_path() / "orv-bench-recomputed.orv").string();
     for (auto _ : state) {
-        if (RunRecompute() != 0)
+        if (RunOrvCalc({"recompute", input.c_str(), output.c_str()}) != 0)
             state.SkipWithError("orv-calc failed");
     }
 }
 BENCHMARK(BM_RecomputeLargestDocumentProcess)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// check with every uncertainty option on the largest document, the report
+// written to a file.
+void BM_CheckLargestDocumentProcess(benchmark::State& state)
+{
+    WriteLargestDocument();
+    const std::string input = Document().string();
+    const std::string output = (Document().parent_path() / "orv-bench-check.csv").string();
+    for (auto _ : state) {
+        const int status = RunOrvCalc({"check", input.c_str(), output.c_str(), "--u-mass", "0.1",
+                                       "--u-cm", "0.05", "--u-moment", "0.5%", "--u-volume", "1",
+                                       "--u-lie", "0.2"});
+        if (status != 0)
+            state.SkipWithError("orv-calc check failed or found faults");
+    }
+}
+BENCHMARK(BM_CheckLargestDocumentProcess)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 } // namespace

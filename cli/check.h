@@ -20,7 +20,8 @@ struct CheckRequest {
 
 // The request of `check`'s arguments (after the word check), or nothing when
 // they are not of its form.
-[[nodiscard]] std::optional<CheckRequest> ReadCheckArguments(std::span<const std::string> arguments);
+[[nodiscard]] std::optional<CheckRequest>
+ReadCheckArguments(std::span<const std::string> arguments);
 
 struct CheckReport {
     std::string csv;

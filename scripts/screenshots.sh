@@ -81,6 +81,13 @@ for value in 7 Driver 200 200 10 -20 5 0 2.85 3.25 4.5 3.35 4.275 3.625; do fill
 calc_x=$(( (315 + 1275 / 2) / 15 )); update_x=$(( (1710 + 1275 / 2) / 15 )); buttons_y=$(( (6525 + 465 / 2) / 15 ))
 click_at "$editor" "$calc_x" "$buttons_y"
 shot editor-calculated
+# The centre of gravity typed 100 mm out: the editor shows its findings;
+# then back to 10 mm.
+cm_x=$(( (180 + 3510 + 735 / 2) / 15 )); cm_y=$(( (675 + 405 + 330 / 2) / 15 ))
+retype_cm() { click_at "$editor" "$cm_x" "$cm_y"; xdotool key --window "$editor" ctrl+a BackSpace; xdotool type --window "$editor" "$1"; }
+retype_cm 100; click_at "$editor" "$calc_x" "$buttons_y"
+shot editor-findings
+retype_cm 10; click_at "$editor" "$calc_x" "$buttons_y"
 # Browse: the open dialog with the preview frame beside the list; the first
 # file is highlighted, then the dialog is cancelled.
 click_at "$editor" $(( (8235 + 735 / 2) / 15 )) $(( (6075 + 315 / 2) / 15 ))
@@ -140,11 +147,13 @@ awk 'BEGIN {
   print "ClubNo,ClubName,Mass,Volume,CMx,CMy,CMz,Ixx,Iyy,Izz,Ixy,Iyz,Izx,LieAngle";
   for (i = 1; i <= 120; i++) {
     m = 190 + 40 * rand(); cx = 20 + 15 * rand(); cy = -25 + 10 * rand(); cz = 10 * rand() - 5;
-    txx = 1.8 + 0.8 * rand(); tyy = 2.8 + 0.8 * rand(); tzz = 4.2 + 1.2 * rand();
+    txx = 1.8 + 0.8 * rand(); tyy = 2.8 + 0.8 * rand(); tzz = (txx + tyy) * (0.8 + 0.15 * rand());
     txy = 0.1 * rand() - 0.05; tyz = 0.1 * rand() - 0.05; tzx = 0.1 * rand() - 0.05;
     k = m / 1000; x = cx / 10; y = cy / 10; z = cz / 10; r2 = x * x + y * y + z * z;
     jxx = txx + k * (r2 - x * x); jyy = tyy + k * (r2 - y * y); jzz = tzz + k * (r2 - z * z);
     jxy = txy - k * x * y; jyz = tyz - k * y * z; jzx = tzx - k * z * x;
+    # Every 25th head with its centre of gravity typed ten times too far.
+    if (i % 25 == 0) cx *= 10;
     printf "%d,Driver %03d,%.2f,%.1f,%.3f,%.3f,%.3f,%.4f,%.4f,%.4f,%.4f,%.4f,%.4f,%.1f\n",
       i, i, m, 440 + 20 * rand(), cx, cy, cz, jxx, jyy, jzz,
       (jxx + jyy) / 2 + jxy, (jyy + jzz) / 2 + jyz, (jzz + jxx) / 2 + jzx, 55 + 7 * rand();

@@ -106,7 +106,7 @@ TEST_F(CheckTest, SoundReadingsExitWithZero)
 TEST_F(CheckTest, UncertaintyOptionsAddAColumnForEveryResult)
 {
     const CheckRun run = OrvCalc({"check", Path("mixed.orv"), "--u-mass", "0.1", "--u-cm", "0.05",
-                             "--u-moment", "0.5%", "--u-volume", "1", "--u-lie", "0.2"});
+                                  "--u-moment", "0.5%", "--u-volume", "1", "--u-lie", "0.2"});
     ASSERT_EQ(run.status, ExitStatus::Findings) << run.err;
     const auto rows = Rows(run.out);
     ASSERT_EQ(rows[0].size(), 18u);
@@ -130,8 +130,7 @@ TEST_F(CheckTest, UncertaintyOptionsAddAColumnForEveryResult)
 TEST_F(CheckTest, BadFilesExitWithOneAndBadUsageWithTwo)
 {
     EXPECT_EQ(OrvCalc({"check", Path("missing.orv")}).status, ExitStatus::BadData);
-    EXPECT_EQ(OrvCalc({"check", Path("mixed.orv"), Path("mixed.orv")}).status,
-              ExitStatus::BadData);
+    EXPECT_EQ(OrvCalc({"check", Path("mixed.orv"), Path("mixed.orv")}).status, ExitStatus::BadData);
     for (const std::vector<std::string>& words :
          {std::vector<std::string>{"check"},
           std::vector<std::string>{"check", Path("mixed.orv"), "--u-mass"},

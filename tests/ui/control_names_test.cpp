@@ -100,7 +100,8 @@ TEST_F(ControlNamesTest, Editor)
                        {"Command1", kButton},
                        {"Command4", kButton},
                        {"Command2", kButton},
-                       {"Command6", kButton}});
+                       {"Command6", kButton},
+                       {"lblFindings", kLabel}});
 }
 
 TEST_F(ControlNamesTest, PreviewHolder)

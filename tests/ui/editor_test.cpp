@@ -88,6 +88,25 @@ TEST_F(EditorTest, BoxesShowTheStartOfALongText)
     EXPECT_EQ(Control<QLineEdit>(e, "txtMass")->text(), "1.234568E+07");
 }
 
+TEST_F(EditorTest, CalculateShowsTheFindingsOnlyWhileThereAreSome)
+{
+    Click("Command4");
+    ui::frmEdit& e = Open();
+    const QLabel* findings = Control<QLabel>(e, "lblFindings");
+    TypeWorkedExample(e);
+    Control<QPushButton>(e, "Command1")->click();
+    EXPECT_FALSE(findings->isVisible());
+    Type(Control<QLineEdit>(e, "txtCMx"), "100"); // the centre of gravity far out
+    Control<QPushButton>(e, "Command1")->click();
+    EXPECT_TRUE(findings->isVisible());
+    EXPECT_TRUE(findings->text().contains("not-positive-definite"))
+        << findings->text().toStdString();
+    EXPECT_TRUE(findings->toolTip().contains("the centre of gravity or the readings are wrong"));
+    Type(Control<QLineEdit>(e, "txtCMx"), "10");
+    Control<QPushButton>(e, "Command1")->click();
+    EXPECT_FALSE(findings->isVisible());
+}
+
 TEST_F(EditorTest, AnAddedClubShowsZerosAndThePlaceholder)
 {
     Click("Command4");

@@ -1,6 +1,7 @@
 // The grids tell their views about every change as it happens: one
 // dataChanged per single write, one per grid for a whole FlushData, and row
 // insertions and removals for a changed row count.
+#include "tests/inertia/worked_example.h"
 #include "tests/ui/main_window_fixture.h"
 
 #include <QSignalSpy>
@@ -88,6 +89,43 @@ TEST_F(GridModelTest, RowCountChangesAreAnnouncedAsRows)
     Click("Command3");
     ASSERT_EQ(removed.count(), 1);
     EXPECT_EQ(removed.first().at(1).toInt(), 3);
+}
+
+} // namespace
+} // namespace orv::testing
+
+namespace orv::testing {
+namespace {
+
+// Rows whose readings have findings are marked in the results grid, and the
+// mark follows every FlushData.
+TEST_F(GridModelTest, RowsWithFindingsAreTintedAndSayWhy)
+{
+    AddClubs({"good", "weightless"});
+    ClubMeasurements good = WorkedExample();
+    ClubMeasurements weightless = WorkedExample();
+    weightless.Mass = 0;
+    data.ClubList.Store(1, good, {});
+    data.ClubList.Store(2, weightless, {});
+    window->FlushData();
+    const QAbstractItemModel* results = Grid("fpSpread2").model();
+    EXPECT_FALSE(results->data(results->index(0, 3), Qt::BackgroundRole).isValid());
+    EXPECT_TRUE(results->data(results->index(1, 3), Qt::BackgroundRole).isValid());
+    EXPECT_TRUE(results->headerData(1, Qt::Vertical, Qt::BackgroundRole).isValid());
+    EXPECT_TRUE(results->headerData(1, Qt::Vertical, Qt::ToolTipRole)
+                    .toString()
+                    .contains("The mass is 0 g"));
+    EXPECT_TRUE(results->data(results->index(1, 3), Qt::ToolTipRole)
+                    .toString()
+                    .contains("The mass is 0 g"));
+    // The measurements grid stays as it is.
+    const QAbstractItemModel* measurements = Grid("fpSpread1").model();
+    EXPECT_FALSE(measurements->data(measurements->index(1, 3), Qt::BackgroundRole).isValid());
+
+    data.ClubList.Store(2, good, {});
+    window->FlushData();
+    EXPECT_FALSE(results->data(results->index(1, 3), Qt::BackgroundRole).isValid());
+    EXPECT_TRUE(results->headerData(1, Qt::Vertical, Qt::ToolTipRole).toString().isEmpty());
 }
 
 } // namespace

@@ -164,6 +164,14 @@ void frmEdit::BuildControls()
     Command4 = button("Command4", QStringLiteral("Update"), {1710, 6525, 1275, 465});
     Command2 = button("Command2", QStringLiteral("Discard"), {3105, 6525, 1275, 465});
     Command6 = button("Command6", QStringLiteral("Club Head"), {4560, 6525, 1230, 465});
+    // Beside the buttons, only while the calculated readings have findings.
+    lblFindings = label(this, QString(), 5880, 6480, 3150, 560);
+    lblFindings->setObjectName(QStringLiteral("lblFindings"));
+    lblFindings->setWordWrap(true);
+    QPalette warning = lblFindings->palette();
+    warning.setColor(QPalette::WindowText, QColor(0xA0, 0x10, 0x10));
+    lblFindings->setPalette(warning);
+    lblFindings->hide();
 
     std::vector<QWidget*> order = {txtClubNo, txtClubName};
     for (const NumberBox& number : inLayoutOrder)
@@ -262,6 +270,21 @@ void frmEdit::UpdateORV()
     Text2->setPlainText(ReportText(outcome.Report.Text2));
     Text3->setPlainText(ReportText(outcome.Report.Text3));
     Text4->setPlainText(ReportText(outcome.Report.Text4));
+    ShowFindings(outcome.Findings);
+}
+
+void frmEdit::ShowFindings(const std::vector<Finding>& findings)
+{
+    QStringList codes;
+    QStringList sentences;
+    for (const Finding& finding : findings) {
+        codes << QString::fromLatin1(FindingName(finding.code));
+        sentences << QString::fromStdString(finding.text);
+    }
+    lblFindings->setText(
+        QStringLiteral("Check the readings: %1.").arg(codes.join(QStringLiteral(", "))));
+    lblFindings->setToolTip(sentences.join(QLatin1Char('\n')));
+    lblFindings->setVisible(!findings.empty());
 }
 
 void frmEdit::keyPressEvent(QKeyEvent* event)

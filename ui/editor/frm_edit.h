@@ -6,6 +6,7 @@
 #pragma once
 
 #include "clubs/club_list.h"
+#include "inertia/ellipsoid_of_inertia.h"
 #include "ui/editor/editor_host.h"
 #include "ui/editor/frm_preview.h"
 #include "ui/editor/stretched_image.h"
@@ -65,6 +66,7 @@ private:
     // the loader's description and the image keeps what it had.
     void ShowPicture(StretchedImage& image, const QString& path);
     void ShowMessage(const QString& text);
+    void ShowFindings(const std::vector<Finding>& findings);
     frmPreview& LoadPreview();
     void RefreshPreview();
 
@@ -75,7 +77,7 @@ private:
 
     QLineEdit *txtClubNo, *txtClubName, *txtPictureName;
     QPlainTextEdit *Text1, *Text2, *Text3, *Text4;
-    QLabel *Label12, *Label16, *Label18;
+    QLabel *Label12, *Label16, *Label18, *lblFindings;
     QGroupBox* Frame1;
     StretchedImage* Image1;
     QPushButton *Command1, *Command4, *Command2, *Command5, *Command6;

@@ -1,5 +1,6 @@
 #include "ui/main/frm_main.h"
 
+#include "inertia/ellipsoid_of_inertia.h"
 #include "numeric/number_text.h"
 #include "ui/editor/frm_edit.h"
 #include "ui/platform/app_info.h"
@@ -91,6 +92,18 @@ void WriteResults(SpreadGrid& grid, const ClubResults& r)
         grid.SetCol(column++);
         grid.SetNumber(RoundHalfEven(r.*field.member, kResultDecimals));
     }
+}
+
+// The findings on a club's readings as Calculate would compute them, one
+// sentence a line; empty when there are none.
+QString FindingsText(const ClubMeasurements& measurements)
+{
+    ClubMeasurements club = measurements;
+    club.Azimuth = 180;
+    QStringList sentences;
+    for (const Finding& finding : ComputeEllipsoidOfInertia(club, ReportTexts::Skip).Findings)
+        sentences << QString::fromStdString(finding.text);
+    return sentences.join(QLatin1Char('\n'));
 }
 
 QPushButton* MakeButton(const QString& name, const QString& caption, QRect geometry,
@@ -239,6 +252,7 @@ void frmMain::FlushData()
         WriteMeasurements(*fpSpread1, club.Measurements);
         fpSpread2->SetRow(i);
         WriteResults(*fpSpread2, club.Results);
+        fpSpread2->SetRowWarning(i, FindingsText(club.Measurements));
     }
     fpSpread1->SetReDraw(true);
     fpSpread2->SetReDraw(true);

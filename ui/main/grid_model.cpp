@@ -2,9 +2,18 @@
 
 #include "numeric/number_text.h"
 
+#include <QColor>
+
 #include <algorithm>
 
 namespace orv::ui {
+namespace {
+
+// A row whose readings have findings: a warm tint, the row number in red.
+const QColor kWarningTint(0xFF, 0xE8, 0xB0);
+const QColor kWarningText(0xA0, 0x10, 0x10);
+
+} // namespace
 
 QString FormatCell(const CellValue& value)
 {
@@ -41,9 +50,16 @@ QVariant GridModel::data(const QModelIndex& index, int role) const
     if (!index.isValid())
         return {};
     const CellValue& value = m_cells[CellOffset(index.row(), index.column())];
-    // The tip shows a number a narrow column cuts short.
-    if (role == Qt::DisplayRole || role == Qt::ToolTipRole)
+    const QString& warning = RowWarning(index.row());
+    if (role == Qt::DisplayRole)
         return FormatCell(value);
+    // The tip shows a number a narrow column cuts short, and what is wrong
+    // with the row's readings.
+    if (role == Qt::ToolTipRole)
+        return warning.isEmpty() ? FormatCell(value)
+                                 : FormatCell(value) + QStringLiteral("\n\n") + warning;
+    if (role == Qt::BackgroundRole && !warning.isEmpty())
+        return kWarningTint;
     if (role == Qt::TextAlignmentRole) {
         const bool number = std::holds_alternative<float>(value)
                             || std::holds_alternative<double>(value);
@@ -56,6 +72,14 @@ QVariant GridModel::headerData(int section, Qt::Orientation orientation, int rol
 {
     if (role == Qt::TextAlignmentRole)
         return QVariant::fromValue(Qt::AlignCenter);
+    if (orientation == Qt::Vertical && !RowWarning(section).isEmpty()) {
+        if (role == Qt::ToolTipRole)
+            return RowWarning(section);
+        if (role == Qt::BackgroundRole)
+            return kWarningTint;
+        if (role == Qt::ForegroundRole)
+            return kWarningText;
+    }
     if (role != Qt::DisplayRole)
         return {};
     if (orientation == Qt::Horizontal)
@@ -66,6 +90,33 @@ QVariant GridModel::headerData(int section, Qt::Orientation orientation, int rol
 Qt::ItemFlags GridModel::flags(const QModelIndex& index) const
 {
     return index.isValid() ? Qt::ItemIsEnabled | Qt::ItemIsSelectable : Qt::NoItemFlags;
+}
+
+void GridModel::SetRowWarning(int row, const QString& warning)
+{
+    if (row < 0 || row >= m_rows)
+        return;
+    if (m_warnings.size() < static_cast<std::size_t>(m_rows))
+        m_warnings.resize(static_cast<std::size_t>(m_rows));
+    if (m_warnings[static_cast<std::size_t>(row)] == warning)
+        return;
+    m_warnings[static_cast<std::size_t>(row)] = warning;
+    if (m_holding) {
+        m_firstHeldRow = m_firstHeldRow < 0 ? row : std::min(m_firstHeldRow, row);
+        m_lastHeldRow = std::max(m_lastHeldRow, row);
+        m_headersHeld = true;
+        return;
+    }
+    Q_EMIT dataChanged(index(row, 0), index(row, columnCount() - 1));
+    Q_EMIT headerDataChanged(Qt::Vertical, row, row);
+}
+
+const QString& GridModel::RowWarning(int row) const
+{
+    static const QString none;
+    return row >= 0 && static_cast<std::size_t>(row) < m_warnings.size()
+               ? m_warnings[static_cast<std::size_t>(row)]
+               : none;
 }
 
 void GridModel::SetRowCount(int rows)
@@ -79,6 +130,8 @@ void GridModel::SetRowCount(int rows)
     } else if (rows < m_rows) {
         beginRemoveRows({}, rows, m_rows - 1);
         m_cells.resize(static_cast<std::size_t>(rows) * m_headers.size());
+        if (m_warnings.size() > static_cast<std::size_t>(rows))
+            m_warnings.resize(static_cast<std::size_t>(rows));
         m_rows = rows;
         endRemoveRows();
     }
@@ -91,7 +144,7 @@ void GridModel::SetCell(int row, int column, CellValue value)
     m_cells[CellOffset(row, column)] = std::move(value);
     if (!m_holding) {
         const QModelIndex cell = index(row, column);
-        Q_EMIT dataChanged(cell, cell, {Qt::DisplayRole});
+        Q_EMIT dataChanged(cell, cell);
         return;
     }
     m_firstHeldRow = m_firstHeldRow < 0 ? row : std::min(m_firstHeldRow, row);
@@ -105,9 +158,14 @@ void GridModel::ReleaseAnnouncements()
     m_holding = false;
     const int first = m_firstHeldRow;
     const int last = std::min(m_lastHeldRow, m_rows - 1);
+    const bool headers = m_headersHeld;
     m_firstHeldRow = m_lastHeldRow = -1;
-    if (first >= 0 && first <= last)
-        Q_EMIT dataChanged(index(first, 0), index(last, columnCount() - 1), {Qt::DisplayRole});
+    m_headersHeld = false;
+    if (first < 0 || first > last)
+        return;
+    Q_EMIT dataChanged(index(first, 0), index(last, columnCount() - 1));
+    if (headers)
+        Q_EMIT headerDataChanged(Qt::Vertical, first, last);
 }
 
 QString GridModel::CellText(int row, int column) const

@@ -37,16 +37,22 @@ public:
     void HoldAnnouncements();
     void ReleaseAnnouncements();
     [[nodiscard]] QString CellText(int row, int column) const;
+    // What is wrong with a row's readings, in words; empty for nothing. A
+    // row with a warning is tinted and tells it in its tips.
+    void SetRowWarning(int row, const QString& warning);
+    [[nodiscard]] const QString& RowWarning(int row) const;
 
 private:
     [[nodiscard]] std::size_t CellOffset(int row, int column) const;
 
     QStringList m_headers;
     int m_rows = 0;
-    std::vector<CellValue> m_cells; // row-major
+    std::vector<CellValue> m_cells;  // row-major
+    std::vector<QString> m_warnings; // by row; may be shorter than the rows
     bool m_holding = false;
     int m_firstHeldRow = -1; // -1: no write is held
     int m_lastHeldRow = -1;
+    bool m_headersHeld = false; // a held write changed a row's warning
 };
 
 [[nodiscard]] QString FormatCell(const CellValue& value);
