@@ -10,10 +10,10 @@
 #include "ui/platform/app_info.h"
 #include "ui/platform/desktop_services.h"
 #include "ui/platform/guarded_delivery.h"
+#include "ui/platform/native_paths.h"
 #include "ui/platform/qt_dialogs.h"
 
 #include <QApplication>
-#include <QFile>
 
 #include <cstdio>
 
@@ -51,7 +51,7 @@ int main(int argc, char** argv)
         about.exec();
     });
     if (!line.document.empty())
-        mainWindow.SetStartupDocument(QFile::decodeName(line.document.c_str()));
+        mainWindow.SetStartupDocument(PathFromNative(line.document));
 
     frmSplash splash(mainWindow, desktop, nullptr);
     if (line.selfTest)

@@ -124,6 +124,8 @@ shot exit-question
 xdotool key n; sleep 1                                            # Save datas? No
 if kill -0 "$pid" 2>/dev/null; then echo "the program did not end" >&2; exit 1; fi
 [[ -s "$document" ]] || { echo "nothing was saved" >&2; exit 1; }
+# A copy named in Latin-1, as from an old disk: the open dialog lists it.
+cp "$document" "$PWD/h"$'\xe9'"ads.orv"
 
 "$program" &
 pid=$!

@@ -4,6 +4,7 @@
 #include "tests/support/processes.h"
 #include "tests/support/test_files.h"
 #include "tests/ui/main_window_fixture.h"
+#include "ui/platform/native_paths.h"
 
 #include <QCloseEvent>
 #include <QFile>
@@ -79,6 +80,29 @@ TEST_F(FileMenuTest, OpenFillsTheGridsAndTheCaption)
     EXPECT_EQ(window->windowTitle(), "ORV Calculation - heads.ORV");
     EXPECT_EQ(window->CurrentFilePath(), Path("heads.ORV"));
     EXPECT_TRUE(dialogs.messages.empty());
+}
+
+// A document copied from an old disk, its name in Latin-1: it opens, its name
+// shows as file managers show it, and Save writes it back under its own name.
+TEST_F(FileMenuTest, ADocumentNamedInLatin1OpensAndSavesUnderItsOwnName)
+{
+    const char* name = "h\xE9"
+                       "ads.orv";
+    WriteDocument(name, {"A"});
+    const QString path = ui::PathFromNative((folder.path() / name).string());
+    dialogs.choices.push_back({path, ui::DisplayPath(ui::FileNameOf(path))});
+    window->mnuOpen_Click();
+    EXPECT_TRUE(dialogs.messages.empty()) << dialogs.Texts().join(u'|').toStdString();
+    EXPECT_EQ(NameColumn(), QStringList{"A"});
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("ORV Calculation - h\uFFFDads.orv"));
+    Click("Command4");
+    dialogs.answers.push_back(MessageAnswer::Yes);
+    window->mnuSave_Click();
+    EXPECT_EQ(ReadDataFile(folder.path() / name).size(), 3u); // the empty record and two clubs
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder.path()))
+        names.push_back(entry.path().filename().string());
+    EXPECT_EQ(names, std::vector<std::string>{name});
 }
 
 TEST_F(FileMenuTest, FailedOpenChangesNothing)

@@ -2,22 +2,30 @@
 // modal window once it is up, so no test waits on a person.
 #include "tests/support/test_files.h"
 #include "ui/platform/app_info.h"
+#include "ui/platform/native_paths.h"
 #include "ui/platform/qt_dialogs.h"
 
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QComboBox>
+#include <QFile>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QImage>
-#include <QListView>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <QToolButton>
 #include <QTreeView>
 
+#include <fstream>
 #include <functional>
+
+#include <sys/stat.h>
 
 namespace orv::testing {
 namespace {
@@ -132,22 +140,30 @@ protected:
     RecordingPreview preview;
 };
 
-// Highlights head.bmp in the dialog's list as a click would; the list fills
-// in the background.
+// The widget of the open file dialog with this object name.
+template <typename T> T* Part(QWidget& dialog, const char* name)
+{
+    auto* part = dialog.findChild<T*>(QString::fromLatin1(name));
+    EXPECT_NE(part, nullptr) << name;
+    return part;
+}
+
+// The row of the dialog's list that shows `name`, or -1.
+int RowShowing(QWidget& dialog, const QString& name)
+{
+    QAbstractItemModel* model = Part<QTreeView>(dialog, "fileList")->model();
+    const QModelIndexList match = model->match(model->index(0, 0), Qt::DisplayRole, name, 1,
+                                               Qt::MatchExactly);
+    return match.isEmpty() ? -1 : match.front().row();
+}
+
+// Highlights the entry `name` in the dialog's list, as a click would.
 void Highlight(QWidget& dialog, const QString& name)
 {
-    auto* list = dialog.findChild<QListView*>(QStringLiteral("listView"));
-    ASSERT_NE(list, nullptr);
-    const bool found = QTest::qWaitFor(
-        [&] {
-            const QModelIndexList match = list->model()->match(
-                list->model()->index(0, 0, list->rootIndex()), Qt::DisplayRole, name);
-            if (!match.isEmpty())
-                list->setCurrentIndex(match.front());
-            return !match.isEmpty();
-        },
-        5000);
-    ASSERT_TRUE(found) << name.toStdString();
+    auto* list = Part<QTreeView>(dialog, "fileList");
+    const int row = RowShowing(dialog, name);
+    ASSERT_GE(row, 0) << name.toStdString();
+    list->setCurrentIndex(list->model()->index(row, 0));
 }
 
 TEST_P(QtPreviewDialogTest, HostsTheFrameAndNotifiesInOrder)
@@ -155,15 +171,11 @@ TEST_P(QtPreviewDialogTest, HostsTheFrameAndNotifiesInOrder)
     const bool accept = GetParam();
     bool frameShown = false;
     WhenModal([&](QWidget& modal) {
-        auto* dialog = qobject_cast<QFileDialog*>(&modal);
-        ASSERT_NE(dialog, nullptr);
-        EXPECT_EQ(dialog->windowTitle(), ui::kApplicationTitle);
-        frameShown = preview.frame->window() == dialog && preview.frame->isVisible();
-        Highlight(*dialog, QStringLiteral("head.bmp"));
-        if (accept)
-            static_cast<QDialog*>(dialog)->accept(); // as the Open button does
-        else
-            dialog->reject();
+        EXPECT_EQ(modal.windowTitle(), ui::kApplicationTitle);
+        frameShown = preview.frame->window() == &modal && preview.frame->isVisible();
+        Highlight(modal, QStringLiteral("head.bmp"));
+        QTest::mouseClick(Part<QPushButton>(modal, accept ? "acceptButton" : "rejectButton"),
+                          Qt::LeftButton);
     });
     ui::QtDialogs dialogs;
     const ui::FileChoice choice = dialogs.ShowPreviewDialog(nullptr, request, preview);
@@ -180,29 +192,156 @@ TEST_P(QtPreviewDialogTest, HostsTheFrameAndNotifiesInOrder)
 
 INSTANTIATE_TEST_SUITE_P(AcceptedOrCancelled, QtPreviewDialogTest, ::testing::Bool());
 
-TEST(QtFileDialog, SaveDialogAddsTheDefaultExtension)
-{
+class QtFileDialogTest : public ::testing::Test {
+protected:
+    QtFileDialogTest()
+    {
+        ::mkdir((folder.path() / "old").c_str(), 0755);
+        for (const char* name : {"a.orv", "B.ORV", "notes.txt",
+                                 "h\xE9"
+                                 "ads.orv",
+                                 "old/x.orv"})
+            std::ofstream(folder.path() / name).put('\0');
+        request.filter = QStringLiteral("ORV Calculation(*.orv)|*.orv");
+        request.initialFolder = ui::PathFromNative(folder.path().string());
+    }
+
+    // Shows the dialog, lets `act` drive it and returns what it gave back.
+    ui::FileChoice Run(std::function<void(QWidget&)> act)
+    {
+        WhenModal(std::move(act));
+        ui::QtDialogs dialogs;
+        return dialogs.ShowFileDialog(nullptr, request);
+    }
+
+    static void Type(QWidget& dialog, const QString& text)
+    {
+        auto* name = Part<QLineEdit>(dialog, "fileNameEdit");
+        name->setFocus();
+        name->clear();
+        QTest::keyClicks(name, text);
+        QTest::keyClick(name, Qt::Key_Return);
+    }
+
     TemporaryFolder folder;
     ui::FileDialogRequest request;
-    request.kind = ui::FileDialogKind::Save;
-    request.filter = QStringLiteral("ORV Calculation(*.orv)|*.orv");
-    request.defaultExtension = QStringLiteral("orv");
-    request.initialFolder = QString::fromStdString(folder.path().string());
-    WhenModal([](QWidget& modal) {
-        auto* dialog = qobject_cast<QFileDialog*>(&modal);
-        ASSERT_NE(dialog, nullptr);
-        EXPECT_EQ(dialog->acceptMode(), QFileDialog::AcceptSave);
-        EXPECT_GE(dialog->width(), 780);
-        auto* details = dialog->findChild<QTreeView*>(QStringLiteral("treeView"));
-        ASSERT_NE(details, nullptr);
-        EXPECT_EQ(details->header()->sectionResizeMode(1), QHeaderView::ResizeToContents);
-        dialog->selectFile(QStringLiteral("heads"));
-        static_cast<QDialog*>(dialog)->accept(); // as the Save button does
+};
+
+const QString kLatin1Shown = QStringLiteral("h") + QChar(0xFFFD) + QStringLiteral("ads.orv");
+
+TEST_F(QtFileDialogTest, OpensAFileWhoseNameIsNoUtf8)
+{
+    const ui::FileChoice choice = Run([](QWidget& dialog) {
+        EXPECT_EQ(dialog.windowTitle(), ui::kApplicationTitle);
+        EXPECT_GE(dialog.width(), 780);
+        EXPECT_EQ(Part<QPushButton>(dialog, "acceptButton")->text(), "&Open");
+        auto* list = Part<QTreeView>(dialog, "fileList");
+        EXPECT_EQ(list->header()->sectionResizeMode(1), QHeaderView::ResizeToContents);
+        EXPECT_EQ(list->model()->rowCount(), 4); // old, a.orv, B.ORV and the Latin-1 name
+        Highlight(dialog, kLatin1Shown);
+        EXPECT_EQ(Part<QLineEdit>(dialog, "fileNameEdit")->text(), kLatin1Shown);
+        QTest::mouseClick(Part<QPushButton>(dialog, "acceptButton"), Qt::LeftButton);
     });
-    ui::QtDialogs dialogs;
-    const ui::FileChoice choice = dialogs.ShowFileDialog(nullptr, request);
-    EXPECT_EQ(choice.path, QString::fromStdString((folder.path() / "heads.orv").string()));
-    EXPECT_EQ(choice.title, "heads.orv");
+    EXPECT_EQ(ui::NativePath(choice.path), (folder.path()
+                                            / "h\xE9"
+                                              "ads.orv")
+                                               .string());
+    EXPECT_EQ(choice.title, kLatin1Shown);
+}
+
+TEST_F(QtFileDialogTest, EntersAFolderByEnterOrADoubleClickInTheListOrByItsTypedName)
+{
+    enum class Way { Enter, DoubleClick, Typed };
+    for (const Way way : {Way::Enter, Way::DoubleClick, Way::Typed}) {
+        const ui::FileChoice choice = Run([way](QWidget& dialog) {
+            auto* list = Part<QTreeView>(dialog, "fileList");
+            if (way == Way::Typed) {
+                Type(dialog, QStringLiteral("old"));
+            } else {
+                Highlight(dialog, QStringLiteral("old"));
+                list->setFocus();
+                if (way == Way::Enter) {
+                    QTest::keyClick(list, Qt::Key_Return);
+                } else {
+                    // A double click as a mouse gives it: a click, then the second press.
+                    const QPoint cell = list->visualRect(list->currentIndex()).center();
+                    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, cell);
+                    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, cell);
+                }
+            }
+            EXPECT_EQ(RowShowing(dialog, QStringLiteral("x.orv")), 0);
+            EXPECT_TRUE(Part<QLineEdit>(dialog, "fileNameEdit")->text().isEmpty());
+            Type(dialog, QStringLiteral("x.orv"));
+        });
+        EXPECT_EQ(ui::NativePath(choice.path), (folder.path() / "old" / "x.orv").string())
+            << static_cast<int>(way);
+    }
+}
+
+TEST_F(QtFileDialogTest, GoesUpToTheParentFolderAndBackByTheLookInList)
+{
+    request.initialFolder = ui::PathFromNative((folder.path() / "old").string());
+    const ui::FileChoice choice = Run([this](QWidget& dialog) {
+        auto* lookIn = Part<QComboBox>(dialog, "lookInCombo");
+        EXPECT_EQ(lookIn->currentText(), request.initialFolder);
+        QTest::mouseClick(Part<QToolButton>(dialog, "toParentButton"), Qt::LeftButton);
+        EXPECT_GE(RowShowing(dialog, QStringLiteral("a.orv")), 0);
+        EXPECT_EQ(lookIn->currentText(), ui::PathFromNative(folder.path().string()));
+        Part<QPushButton>(dialog, "rejectButton")->click();
+    });
+    EXPECT_TRUE(choice.path.isEmpty());
+}
+
+TEST_F(QtFileDialogTest, SaveDialogAddsTheDefaultExtensionToANameWithoutOne)
+{
+    request.kind = ui::FileDialogKind::Save;
+    request.defaultExtension = QStringLiteral("orv");
+    const struct {
+        const char* typed;
+        const char* saved;
+    } cases[] = {{"heads", "heads.orv"}, {"heads.txt", "heads.txt"}, {"a.orv", "a.orv"}};
+    for (const auto& c : cases) {
+        const ui::FileChoice choice = Run([&](QWidget& dialog) {
+            EXPECT_EQ(Part<QPushButton>(dialog, "acceptButton")->text(), "&Save");
+            Type(dialog, QString::fromLatin1(c.typed));
+        });
+        EXPECT_EQ(choice.path, ui::PathFromNative((folder.path() / c.saved).string())) << c.typed;
+        EXPECT_EQ(choice.title, QString::fromLatin1(c.saved));
+    }
+}
+
+TEST_F(QtFileDialogTest, ListsAFileThatAppearsWhileItIsOpen)
+{
+    bool listed = false;
+    const ui::FileChoice choice = Run([&](QWidget& dialog) {
+        std::ofstream(folder.path() / "new.orv").put('\0');
+        listed = QTest::qWaitFor([&] { return RowShowing(dialog, QStringLiteral("new.orv")) >= 0; },
+                                 5000);
+        Part<QPushButton>(dialog, "rejectButton")->click();
+    });
+    EXPECT_TRUE(listed);
+    EXPECT_TRUE(choice.path.isEmpty());
+}
+
+TEST_F(QtFileDialogTest, SaysSoWhenAFolderCannotBeRead)
+{
+    request.initialFolder = ui::PathFromNative((folder.path() / "a.orv").string());
+    const ui::FileChoice choice = Run([](QWidget& dialog) {
+        auto* message = Part<QLabel>(dialog, "folderMessage");
+        EXPECT_TRUE(message->isVisible());
+        EXPECT_TRUE(message->text().startsWith(QLatin1String("This folder cannot be read: ")))
+            << message->text().toStdString();
+        QTest::keyClick(&dialog, Qt::Key_Escape);
+    });
+    EXPECT_TRUE(choice.path.isEmpty());
+}
+
+TEST(FileDialogPatterns, AreTakenFromTheParenthesesOfAFilter)
+{
+    EXPECT_EQ(ui::PatternsOf(QStringLiteral("ORV Calculation(*.orv)")), QStringList{"*.orv"});
+    EXPECT_EQ(ui::PatternsOf(QStringLiteral("*.jpg (*.jpg)")), QStringList{"*.jpg"});
+    EXPECT_EQ(ui::PatternsOf(QStringLiteral("Pictures (*.jpg *.gif)")),
+              (QStringList{"*.jpg", "*.gif"}));
 }
 
 } // namespace

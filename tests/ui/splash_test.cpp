@@ -2,6 +2,7 @@
 #include "clubs/club_file.h"
 #include "tests/support/test_files.h"
 #include "tests/ui/main_window_fixture.h"
+#include "ui/platform/native_paths.h"
 
 #include <QKeyEvent>
 #include <QScreen>
@@ -76,16 +77,20 @@ TEST_F(SplashTest, ADocumentGivenToTheProgramOpensAfterTheSplash)
     ClubMeasurements club;
     club.ClubName = "Driver";
     list.Store(1, club, {});
-    SaveDataFile(folder.path() / "heads.orv", list);
-    mainWindow.SetStartupDocument(QString::fromStdString((folder.path() / "heads.orv").string()));
+    // Named in Latin-1, as a file from an old disk may be.
+    const std::string bytes = (folder.path()
+                               / "h\xE9"
+                                 "ads.orv")
+                                  .string();
+    SaveDataFile(bytes, list);
+    mainWindow.SetStartupDocument(ui::PathFromNative(bytes));
     QCoreApplication::processEvents();
     EXPECT_EQ(data.ClubList.HighestIndex(), 0); // not before the splash closes
     splash.Frame1_Click();
     ASSERT_TRUE(QTest::qWaitFor([&] { return data.ClubList.HighestIndex() == 1; }, 2000));
-    EXPECT_EQ(mainWindow.windowTitle(), "ORV Calculation - heads.orv");
+    EXPECT_EQ(mainWindow.windowTitle(), QStringLiteral("ORV Calculation - h\uFFFDads.orv"));
     EXPECT_EQ(Control<ui::SpreadGrid>(mainWindow, "fpSpread1")->CellText(1, 2), "Driver");
-    EXPECT_EQ(mainWindow.CurrentFilePath(),
-              QString::fromStdString((folder.path() / "heads.orv").string()));
+    EXPECT_EQ(ui::NativePath(mainWindow.CurrentFilePath()), bytes);
     EXPECT_TRUE(dialogs.messages.empty());
 }
 

@@ -7,11 +7,11 @@
 #include "ui/editor/picture_types.h"
 #include "ui/platform/app_info.h"
 #include "ui/platform/fonts.h"
+#include "ui/platform/native_paths.h"
 #include "ui/platform/picture_loader.h"
 #include "ui/platform/twips.h"
 
 #include <QDir>
-#include <QFileInfo>
 #include <QKeyEvent>
 
 #include <algorithm>
@@ -58,7 +58,7 @@ frmEdit::frmEdit(ProgramData& programData, EditorHost& host, Dialogs& dialogs, Q
     , m_data(programData)
     , m_host(host)
     , m_dialogs(dialogs)
-    , m_pictureFolder(QDir::current().filePath(QStringLiteral("RaviDazov")))
+    , m_pictureFolder(CurrentFolder() + QStringLiteral("/RaviDazov"))
 {
     setObjectName(QStringLiteral("frmEdit"));
     setWindowTitle(QStringLiteral("Vove-Rozo ORV"));
@@ -223,8 +223,9 @@ void frmEdit::DataInput()
     show(txtClubName, m_loadedClub.ClubName);
     for (const NumberBox& number : m_numberBoxes)
         show(number.box, FormatSingleToReadBack(m_loadedClub.*number.field));
-    show(txtPictureName, m_loadedClub.PictureName);
-    const QString picture = QString::fromStdString(m_loadedClub.PictureName);
+    txtPictureName->setText(PathFromNative(m_loadedClub.PictureName));
+    txtPictureName->setCursorPosition(0);
+    const QString picture = txtPictureName->text();
     if (FileExists(picture))
         ShowPicture(picture);
 }
@@ -247,7 +248,7 @@ bool frmEdit::RawData()
     for (std::size_t i = 0; i < m_numberBoxes.size(); ++i)
         club.*(m_numberBoxes[i].field) = values[i];
     club.Azimuth = 180;
-    club.PictureName = txtPictureName->text().toStdString();
+    club.PictureName = NativePath(txtPictureName->text());
     RefreshPreview();
     return true;
 }
@@ -344,13 +345,13 @@ void frmEdit::Command5_Click()
         return;
     }
     txtPictureName->setText(QDir::toNativeSeparators(choice.path));
-    m_pictureFolder = QFileInfo(choice.path).absolutePath();
+    m_pictureFolder = FolderOf(AbsolutePath(choice.path));
     ShowPicture(txtPictureName->text());
 }
 
 void frmEdit::Command6_Click()
 {
-    const QString stored = QString::fromStdString(m_loadedClub.PictureName);
+    const QString stored = PathFromNative(m_loadedClub.PictureName);
     if (FileExists(stored))
         ShowPicture(stored);
 }
@@ -380,7 +381,7 @@ frmPreview& frmEdit::LoadPreview()
 
 void frmEdit::RefreshPreview()
 {
-    const QString path = QString::fromStdString(m_data.CurrentClub.PictureName);
+    const QString path = PathFromNative(m_data.CurrentClub.PictureName);
     if (path.isEmpty())
         return;
     frmPreview& preview = LoadPreview();

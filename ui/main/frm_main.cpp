@@ -7,12 +7,12 @@
 #include "ui/platform/desktop_services.h"
 #include "ui/platform/dialogs.h"
 #include "ui/platform/fonts.h"
+#include "ui/platform/native_paths.h"
 #include "ui/platform/twips.h"
 #include "ui/platform/window_placement.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
-#include <QFileInfo>
 #include <QLayout>
 #include <QMenuBar>
 #include <QPushButton>
@@ -219,9 +219,9 @@ void frmMain::showEvent(QShowEvent* event)
         CentreOnScreen(*this);
         if (!m_startupDocument.isEmpty()) {
             // Once the window stands, so that a message has it as its owner.
-            const QFileInfo document(m_startupDocument);
+            const QString document = AbsolutePath(m_startupDocument);
             QTimer::singleShot(0, this, [this, document] {
-                OpenDocument(document.absoluteFilePath(), document.fileName());
+                OpenDocument(document, DisplayPath(FileNameOf(document)));
             });
         }
     }

@@ -6,9 +6,9 @@
 
 #include "clubs/club_file.h"
 #include "ui/platform/dialogs.h"
+#include "ui/platform/native_paths.h"
 
 #include <QCloseEvent>
-#include <QFile>
 
 #include <new>
 
@@ -20,7 +20,7 @@ const QString kCaptionPrefix = QStringLiteral("ORV Calculation - ");
 
 std::filesystem::path FileSystemPath(const QString& path)
 {
-    return std::filesystem::path(QFile::encodeName(path).toStdString());
+    return std::filesystem::path(NativePath(path));
 }
 
 // The fixed text of each kind of failure, and below it what the system or
@@ -42,7 +42,7 @@ QString OpenFailureText(const ClubFileError& error)
     return text + QStringLiteral("\n\n") + QString::fromStdString(error.what());
 }
 
-bool PassesFileNameRule(const QString& path) { return IsClubDataFileName(path.toStdString()); }
+bool PassesFileNameRule(const QString& path) { return IsClubDataFileName(NativePath(path)); }
 
 } // namespace
 
@@ -74,7 +74,8 @@ void frmMain::LoadDataFile(const QString& path, const QString& title)
         ShowMessage(OpenFailureText(error));
         return;
     } catch (const std::bad_alloc&) {
-        ShowMessage(QStringLiteral("There is not enough memory to open %1.").arg(path));
+        ShowMessage(
+            QStringLiteral("There is not enough memory to open %1.").arg(DisplayPath(path)));
         return;
     } catch (const std::exception& error) {
         ShowMessage(QString::fromStdString(error.what()));
@@ -135,7 +136,8 @@ bool frmMain::WriteFile(const QString& path)
         ShowMessage(QString::fromStdString(error.what()));
         return false;
     } catch (const std::bad_alloc&) {
-        ShowMessage(QStringLiteral("There is not enough memory to save %1.").arg(path));
+        ShowMessage(
+            QStringLiteral("There is not enough memory to save %1.").arg(DisplayPath(path)));
         return false;
     }
 }

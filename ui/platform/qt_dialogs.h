@@ -1,12 +1,10 @@
-// The real dialogs: Qt's message box and Qt's own (non-native) file dialog,
-// which lists files by their patterns in any letter case on every desktop.
+// The real dialogs: Qt's message box and the program's own file dialog,
+// which lists files by their patterns in any letter case on every desktop
+// and every file whatever its name is made of.
 #pragma once
 
 #include "ui/platform/dialogs.h"
-
-#include <QFileDialog>
-
-#include <memory>
+#include "ui/platform/file_chooser.h"
 
 namespace orv::ui {
 
@@ -21,13 +19,9 @@ public:
 
 // Places the client's preview frame in the dialog's layout, beside the file
 // list, and forwards the highlighted file to it.
-void HostPreview(QFileDialog& dialog, PreviewClient& preview);
-
-// A file dialog set up for the request, not yet shown.
-[[nodiscard]] std::unique_ptr<QFileDialog> CreateFileDialog(QWidget* parent,
-                                                            const FileDialogRequest& request);
+void HostPreview(FileChooser& dialog, PreviewClient& preview);
 
 // The path and title of the dialog's choice once it was accepted.
-[[nodiscard]] FileChoice ChoiceOf(const QFileDialog& dialog);
+[[nodiscard]] FileChoice ChoiceOf(const FileChooser& dialog);
 
 } // namespace orv::ui
