@@ -75,6 +75,8 @@ TEST_F(FileMenuTest, OpenFillsTheGridsAndTheCaption)
     window->mnuOpen_Click();
     EXPECT_EQ(dialogs.requests[0].kind, ui::FileDialogKind::Open);
     EXPECT_EQ(dialogs.requests[0].filter, "ORV Calculation(*.orv)|*.orv");
+    EXPECT_FALSE(dialogs.requests[0].fileMustExist); // a missing file is "File not found!"
+
     EXPECT_EQ(NameColumn(), (QStringList{"A", "B"}));
     EXPECT_EQ(Control<ui::SpreadGrid>(*window, "fpSpread1")->CellText(2, 3), "200");
     EXPECT_EQ(window->windowTitle(), "ORV Calculation - heads.ORV");

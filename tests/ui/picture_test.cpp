@@ -132,6 +132,7 @@ TEST_F(PictureTest, BrowseAcceptsBitmapsGifsAndJpegsInAnyCase)
     EXPECT_EQ(dialogs.Texts(), QStringList{});
     const ui::FileDialogRequest& request = dialogs.requests.front();
     EXPECT_EQ(request.filter, "*.jpg|*.jpg|*.gif|*.gif|*.bmp|*.bmp");
+    EXPECT_TRUE(request.fileMustExist);
     EXPECT_EQ(request.initialFolder, QDir::current().filePath("RaviDazov"));
     // The next Browse starts where the last choice was made.
     EXPECT_EQ(dialogs.requests.back().initialFolder,

@@ -310,6 +310,26 @@ TEST_F(QtFileDialogTest, SaveDialogAddsTheDefaultExtensionToANameWithoutOne)
     }
 }
 
+// The main window's Open reports a missing file itself; the picture dialog
+// returns only files that exist.
+TEST_F(QtFileDialogTest, AnOpenDialogForExistingFilesStaysOpenOnAMissingName)
+{
+    for (const bool mustExist : {false, true}) {
+        request.fileMustExist = mustExist;
+        const ui::FileChoice choice = Run([mustExist](QWidget& dialog) {
+            Type(dialog, QStringLiteral("gone.orv"));
+            if (!mustExist)
+                return; // accepted
+            auto* message = Part<QLabel>(dialog, "dialogMessage");
+            EXPECT_TRUE(dialog.isVisible());
+            EXPECT_EQ(message->text(),
+                      "gone.orv: there is no such file. Check the name and try again.");
+            Type(dialog, QStringLiteral("a.orv"));
+        });
+        EXPECT_EQ(ui::FileNameOf(choice.path), mustExist ? "a.orv" : "gone.orv");
+    }
+}
+
 TEST_F(QtFileDialogTest, ListsAFileThatAppearsWhileItIsOpen)
 {
     bool listed = false;
@@ -327,7 +347,7 @@ TEST_F(QtFileDialogTest, SaysSoWhenAFolderCannotBeRead)
 {
     request.initialFolder = ui::PathFromNative((folder.path() / "a.orv").string());
     const ui::FileChoice choice = Run([](QWidget& dialog) {
-        auto* message = Part<QLabel>(dialog, "folderMessage");
+        auto* message = Part<QLabel>(dialog, "dialogMessage");
         EXPECT_TRUE(message->isVisible());
         EXPECT_TRUE(message->text().startsWith(QLatin1String("This folder cannot be read: ")))
             << message->text().toStdString();

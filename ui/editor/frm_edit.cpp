@@ -337,6 +337,7 @@ void frmEdit::Command5_Click()
     request.kind = FileDialogKind::Open;
     request.filter = kPictureFilter;
     request.initialFolder = m_pictureFolder;
+    request.fileMustExist = true;
     const FileChoice choice = m_dialogs.ShowPreviewDialog(this, request, *this);
     if (choice.path.isEmpty())
         return;

@@ -20,8 +20,9 @@ struct FileDialogRequest {
     // Pairs of description and pattern separated by bars:
     // "ORV Calculation(*.orv)|*.orv".
     QString filter;
-    QString defaultExtension; // added to a name typed without one
-    QString initialFolder;    // empty: the dialog's own choice
+    QString defaultExtension;   // added to a name typed without one
+    QString initialFolder;      // empty: the dialog's own choice
+    bool fileMustExist = false; // an open dialog that returns only existing files
 };
 
 struct FileChoice {

@@ -40,6 +40,12 @@ QString& LastFolder()
     return ::stat(NativePath(path).c_str(), &status) == 0 && S_ISDIR(status.st_mode);
 }
 
+[[nodiscard]] bool Exists(const QString& path)
+{
+    struct stat status { };
+    return ::stat(NativePath(path).c_str(), &status) == 0;
+}
+
 } // namespace
 
 QStringList PatternsOf(const QString& nameFilter)
@@ -80,7 +86,7 @@ void FileChooser::BuildWidgets()
     m_toParent->setIcon(style()->standardIcon(QStyle::SP_FileDialogToParent));
     m_toParent->setToolTip(QStringLiteral("Parent folder (Alt+Up)"));
     m_toParent->setAutoRaise(true);
-    m_folderMessage = new QLabel(this);
+    m_message = new QLabel(this);
     m_list = new QTreeView(this);
     m_fileName = new QLineEdit(this);
     m_fileType = new QComboBox(this);
@@ -88,7 +94,7 @@ void FileChooser::BuildWidgets()
     m_reject = new QPushButton(QStringLiteral("Cancel"), this);
     named(m_lookIn, "lookInCombo");
     named(m_toParent, "toParentButton");
-    named(m_folderMessage, "folderMessage");
+    named(m_message, "dialogMessage");
     named(m_list, "fileList");
     named(m_fileName, "fileNameEdit");
     named(m_fileType, "fileTypeCombo");
@@ -118,8 +124,8 @@ void FileChooser::BuildWidgets()
     header->setSectionResizeMode(FolderModel::Name, QHeaderView::Stretch);
     for (int column = FolderModel::Size; column < FolderModel::ColumnCount; ++column)
         header->setSectionResizeMode(column, QHeaderView::ResizeToContents);
-    m_folderMessage->setWordWrap(true);
-    m_folderMessage->hide();
+    m_message->setWordWrap(true);
+    m_message->hide();
 
     m_fileType->addItems(NameFilters(m_request.filter));
     m_accept->setDefault(true);
@@ -130,7 +136,7 @@ void FileChooser::BuildWidgets()
     folderRow->addWidget(m_lookIn);
     folderRow->addWidget(m_toParent);
     m_grid->addLayout(folderRow, 0, 1, 1, 2);
-    m_grid->addWidget(m_folderMessage, 1, 0, 1, 3);
+    m_grid->addWidget(m_message, 1, 0, 1, 3);
     m_grid->addWidget(m_list, 2, 0, 1, 3);
     m_grid->addWidget(nameLabel, 3, 0);
     m_grid->addWidget(m_fileName, 3, 1);
@@ -183,8 +189,8 @@ void FileChooser::SetFolder(const QString& folder)
     if (DisplayPath(Folder()) == Folder())
         m_watcher->addPath(Folder());
     const QString& error = m_model->Error();
-    m_folderMessage->setText(QStringLiteral("This folder cannot be read: %1.").arg(error));
-    m_folderMessage->setVisible(!error.isEmpty());
+    ShowMessage(error.isEmpty() ? QString()
+                                : QStringLiteral("This folder cannot be read: %1.").arg(error));
     m_toParent->setEnabled(Folder() != QStringLiteral("/"));
     FillLookIn();
 }
@@ -264,9 +270,20 @@ void FileChooser::AcceptTyped()
     Choose(path);
 }
 
+void FileChooser::ShowMessage(const QString& text)
+{
+    m_message->setText(text);
+    m_message->setVisible(!text.isEmpty());
+}
+
 void FileChooser::Choose(QString path)
 {
     const bool save = m_request.kind == FileDialogKind::Save;
+    if (!save && m_request.fileMustExist && !Exists(path)) {
+        ShowMessage(QStringLiteral("%1: there is no such file. Check the name and try again.")
+                        .arg(DisplayPath(FileNameOf(path))));
+        return;
+    }
     if (save && !m_request.defaultExtension.isEmpty() && !FileNameOf(path).contains(u'.'))
         path += u'.' + m_request.defaultExtension;
     m_chosen = path;

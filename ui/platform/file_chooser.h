@@ -45,13 +45,16 @@ private:
     void Activated(const QModelIndex& index);
     void AcceptTyped();
     void Choose(QString path);
+    // A line above the list: why a folder cannot be read, or why a name is
+    // refused; empty hides it.
+    void ShowMessage(const QString& text);
     [[nodiscard]] QString Resolve(const QString& typed) const;
 
     FileDialogRequest m_request;
     QGridLayout* m_grid = nullptr;
     QComboBox* m_lookIn = nullptr;
     QToolButton* m_toParent = nullptr;
-    QLabel* m_folderMessage = nullptr;
+    QLabel* m_message = nullptr;
     QTreeView* m_list = nullptr;
     QLineEdit* m_fileName = nullptr;
     QComboBox* m_fileType = nullptr;
