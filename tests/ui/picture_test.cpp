@@ -87,23 +87,58 @@ TEST_F(PictureTest, OpeningTheEditorShowsTheStoredPicture)
     EXPECT_EQ(Colour(Control<ui::StretchedImage>(e, "Image1")->Picture()), QColor(Qt::red).rgb());
 }
 
-// A picture from an old disk whose name is no UTF-8 shows, and Update stores
-// its name byte for byte, so it still names the file.
-TEST_F(PictureTest, APictureNamedInLatin1ShowsAndItsNameIsStoredAsItWas)
+// A club data file holds its texts in Windows-1252: Browse refuses a picture
+// whose name it could not hold (one from an old disk that is no UTF-8, or
+// one in another script) at once, rather than Save refusing the document.
+TEST_F(PictureTest, BrowseRefusesAPictureWhoseNameTheFileCannotHold)
 {
+    ui::frmEdit& e = OpenClubWithPicture(Path("red.bmp"));
+    for (const char* name : {"r\xF6"
+                             "d.bmp",
+                             "\xE5\x86\x99\xE7\x9C\x9F.bmp"}) {
+        const std::string bytes = (folder.path() / name).string();
+        std::filesystem::copy_file(folder.path() / "red.bmp", bytes);
+        const QString path = ui::PathFromNative(bytes);
+        dialogs.choices.push_back({path, ui::DisplayPath(ui::FileNameOf(path))});
+        Control<QPushButton>(e, "Command5")->click();
+    }
+    ASSERT_EQ(dialogs.messages.size(), 2u);
+    EXPECT_TRUE(dialogs.Texts()[0].startsWith("The name of this picture cannot be stored"));
+    EXPECT_EQ(dialogs.Texts()[1], dialogs.Texts()[0]);
+    EXPECT_EQ(Control<QLineEdit>(e, "txtPictureName")->text(), Path("red.bmp"));
+    // A Western European name is stored.
+    const std::string western = (folder.path()
+                                 / "r\xC3\xB6"
+                                   "d.bmp")
+                                    .string();
+    std::filesystem::copy_file(folder.path() / "red.bmp", western);
+    dialogs.choices.push_back({ui::PathFromNative(western), QStringLiteral("r\u00F6d.bmp")});
+    Control<QPushButton>(e, "Command5")->click();
+    EXPECT_EQ(dialogs.messages.size(), 2u);
+    EXPECT_EQ(Control<QLineEdit>(e, "txtPictureName")->text().toStdString(), western);
+    EXPECT_EQ(Colour(Control<ui::StretchedImage>(e, "Image1")->Picture()), QColor(Qt::red).rgb());
+}
+
+// The picture loader opens a file by its real name, whatever it is made of.
+TEST(PictureLoader, LoadsAPictureWhoseNameIsNoUtf8)
+{
+    TemporaryFolder folder;
     const std::string bytes = (folder.path()
                                / "r\xF6"
                                  "d.bmp")
                                   .string();
-    std::filesystem::rename(folder.path() / "red.bmp", bytes);
-    AddClubs({"A"});
-    ClubMeasurements club = data.ClubList.At(1).Measurements;
-    club.PictureName = bytes;
-    data.ClubList.Store(1, club, {});
-    ui::frmEdit& e = Open();
-    EXPECT_EQ(Colour(Control<ui::StretchedImage>(e, "Image1")->Picture()), QColor(Qt::red).rgb());
-    Control<QPushButton>(e, "Command4")->click();
-    EXPECT_EQ(data.ClubList.At(1).Measurements.PictureName, bytes);
+    const QString path = ui::PathFromNative(bytes);
+    {
+        QFile file;
+        std::FILE* out = std::fopen(bytes.c_str(), "wb");
+        ASSERT_NE(out, nullptr);
+        ASSERT_TRUE(file.open(out, QIODevice::WriteOnly, QFileDevice::AutoCloseHandle));
+        QImage image(4, 4, QImage::Format_RGB32);
+        image.fill(Qt::red);
+        ASSERT_TRUE(image.save(&file, "BMP"));
+    }
+    EXPECT_TRUE(ui::FileExists(path));
+    EXPECT_EQ(ui::LoadPicture(path).pixel(0, 0), QColor(Qt::red).rgb());
 }
 
 TEST_F(PictureTest, AMissingFileKeepsThePlaceholder)

@@ -1,5 +1,6 @@
 #include "ui/editor/frm_edit.h"
 
+#include "clubs/code_page.h"
 #include "inertia/ellipsoid_of_inertia.h"
 #include "numeric/arithmetic_error.h"
 #include "numeric/number_text.h"
@@ -223,9 +224,8 @@ void frmEdit::DataInput()
     show(txtClubName, m_loadedClub.ClubName);
     for (const NumberBox& number : m_numberBoxes)
         show(number.box, FormatSingleToReadBack(m_loadedClub.*number.field));
-    txtPictureName->setText(PathFromNative(m_loadedClub.PictureName));
-    txtPictureName->setCursorPosition(0);
-    const QString picture = txtPictureName->text();
+    show(txtPictureName, m_loadedClub.PictureName);
+    const QString picture = QString::fromStdString(m_loadedClub.PictureName);
     if (FileExists(picture))
         ShowPicture(picture);
 }
@@ -248,7 +248,7 @@ bool frmEdit::RawData()
     for (std::size_t i = 0; i < m_numberBoxes.size(); ++i)
         club.*(m_numberBoxes[i].field) = values[i];
     club.Azimuth = 180;
-    club.PictureName = NativePath(txtPictureName->text());
+    club.PictureName = txtPictureName->text().toStdString();
     RefreshPreview();
     return true;
 }
@@ -345,6 +345,13 @@ void frmEdit::Command5_Click()
         ShowMessage(QStringLiteral("The picture's format is not support."));
         return;
     }
+    // Saving would refuse the document later, far from the cause.
+    if (!Utf8ToWindows1252(NativePath(choice.path))) {
+        ShowMessage(QStringLiteral("The name of this picture cannot be stored in a club data file, "
+                                   "which holds only Western European letters. Rename the file "
+                                   "or choose another."));
+        return;
+    }
     txtPictureName->setText(QDir::toNativeSeparators(choice.path));
     m_pictureFolder = FolderOf(AbsolutePath(choice.path));
     ShowPicture(txtPictureName->text());
@@ -352,7 +359,7 @@ void frmEdit::Command5_Click()
 
 void frmEdit::Command6_Click()
 {
-    const QString stored = PathFromNative(m_loadedClub.PictureName);
+    const QString stored = QString::fromStdString(m_loadedClub.PictureName);
     if (FileExists(stored))
         ShowPicture(stored);
 }
@@ -382,7 +389,7 @@ frmPreview& frmEdit::LoadPreview()
 
 void frmEdit::RefreshPreview()
 {
-    const QString path = PathFromNative(m_data.CurrentClub.PictureName);
+    const QString path = QString::fromStdString(m_data.CurrentClub.PictureName);
     if (path.isEmpty())
         return;
     frmPreview& preview = LoadPreview();
