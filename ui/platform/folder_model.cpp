@@ -32,6 +32,7 @@ struct DirCloser {
 {
     FolderEntry entry;
     entry.name = PathFromNative(name);
+    entry.shown = DisplayPath(entry.name);
     struct stat status { };
     // A link stands for what it points to; a dangling one is shown as a file.
     if (::fstatat(folder, name, &status, 0) != 0
@@ -47,10 +48,10 @@ struct DirCloser {
 {
     if (entry.isFolder)
         return QStringLiteral("Folder");
-    const qsizetype dot = entry.name.lastIndexOf(u'.');
+    const qsizetype dot = entry.shown.lastIndexOf(u'.');
     if (dot <= 0)
         return QStringLiteral("File");
-    return DisplayPath(entry.name.mid(dot + 1)).toUpper() + QStringLiteral(" File");
+    return entry.shown.mid(dot + 1).toUpper() + QStringLiteral(" File");
 }
 
 [[nodiscard]] int Compare(const FolderEntry& a, const FolderEntry& b, int column)
@@ -78,7 +79,7 @@ struct DirCloser {
         names.setNumericMode(true);
         return names;
     }();
-    const int name = collator.compare(DisplayPath(a.name), DisplayPath(b.name));
+    const int name = collator.compare(a.shown, b.shown);
     return name != 0 ? name : QString::compare(a.name, b.name);
 }
 
@@ -142,10 +143,9 @@ bool FolderModel::Shown(const FolderEntry& entry) const
         return true;
     // Patterns are matched against the readable name: a regular expression
     // needs valid UTF-16, and an escaped byte matches only "*" or "?" anyway.
-    const QString shown = DisplayPath(entry.name);
     return std::any_of(
         m_patterns.begin(), m_patterns.end(),
-        [&](const QRegularExpression& pattern) { return pattern.match(shown).hasMatch(); });
+        [&](const QRegularExpression& pattern) { return pattern.match(entry.shown).hasMatch(); });
 }
 
 void FolderModel::Rebuild()
@@ -218,7 +218,7 @@ QVariant FolderModel::data(const QModelIndex& index, int role) const
     if (role == Qt::DisplayRole) {
         switch (column) {
         case Name:
-            return DisplayPath(entry.name);
+            return entry.shown;
         case Size:
             return entry.isFolder ? QString() : QLocale().formattedDataSize(entry.size);
         case Type:
@@ -235,7 +235,7 @@ QVariant FolderModel::data(const QModelIndex& index, int role) const
     }
     if (role == Qt::TextAlignmentRole && column == Size)
         return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
-    if (role == Qt::ToolTipRole && column == Name && DisplayPath(entry.name) != entry.name)
+    if (role == Qt::ToolTipRole && column == Name && entry.shown != entry.name)
         return QStringLiteral("This name is not in UTF-8, so some of its letters cannot be shown.");
     return {};
 }

@@ -15,7 +15,8 @@
 namespace orv::ui {
 
 struct FolderEntry {
-    QString name; // as PathFromNative gives it
+    QString name;  // as PathFromNative gives it
+    QString shown; // as DisplayPath shows it
     bool isFolder = false;
     qint64 size = 0;
     QDateTime modified;
