@@ -18,7 +18,8 @@ void BM_ListLargeFolder(benchmark::State& state)
 {
     const orv::testing::TemporaryFolder folder;
     for (int i = 0; i < 10000; ++i) {
-        const std::string name = (i % 10 == 0 ? "T\xEAte " : "Driver ") + std::to_string(i) + ".orv";
+        const std::string name = (i % 10 == 0 ? "T\xEAte " : "Driver ") + std::to_string(i)
+                                 + ".orv";
         std::ofstream(folder.path() / name).put('\0');
     }
     for (int i = 0; i < 200; ++i)
