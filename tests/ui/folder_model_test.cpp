@@ -120,13 +120,38 @@ TEST_F(FolderModelTest, SaysWhyAFolderCannotBeRead)
     EXPECT_EQ(reset.count(), 3);
 }
 
-TEST_F(FolderModelTest, RefreshShowsFilesMadeSince)
+TEST_F(FolderModelTest, RefreshShowsFilesMadeSinceAndResetsOnlyThen)
 {
     model.SetNameFilters({QStringLiteral("*.orv")});
     const int before = model.rowCount();
+    QSignalSpy reset(&model, &QAbstractItemModel::modelReset);
+    model.Refresh();
+    EXPECT_EQ(reset.count(), 0); // nothing changed: an edit in progress stays open
     Touch("new.orv", 0);
     model.Refresh();
+    EXPECT_EQ(reset.count(), 1);
     EXPECT_EQ(model.rowCount(), before + 1);
+}
+
+TEST_F(FolderModelTest, RenamesOnTheDiskAndNeverOverAnExistingName)
+{
+    QSignalSpy failed(&model, &ui::FolderModel::renameFailed);
+    const int row = static_cast<int>(Names().indexOf(QStringLiteral("d.txt")));
+    EXPECT_FALSE(model.setData(model.index(row, ui::FolderModel::Name), QStringLiteral("a.orv"),
+                               Qt::EditRole));
+    EXPECT_FALSE(model.setData(model.index(row, ui::FolderModel::Name), QStringLiteral("x/y"),
+                               Qt::EditRole));
+    EXPECT_EQ(failed.count(), 2);
+    EXPECT_TRUE(model.setData(model.index(row, ui::FolderModel::Name), QStringLiteral("e.txt"),
+                              Qt::EditRole));
+    EXPECT_TRUE(std::filesystem::exists(folder.path() / "e.txt"));
+    EXPECT_FALSE(std::filesystem::exists(folder.path() / "d.txt"));
+    EXPECT_TRUE(Names().contains(QStringLiteral("e.txt")));
+    QString error;
+    const int made = model.CreateFolder(error);
+    ASSERT_GE(made, 0) << error.toStdString();
+    EXPECT_EQ(model.index(made, 0).data().toString(), "New Folder");
+    EXPECT_TRUE(std::filesystem::is_directory(folder.path() / "New Folder"));
 }
 
 } // namespace

@@ -343,6 +343,44 @@ TEST_F(QtFileDialogTest, ListsAFileThatAppearsWhileItIsOpen)
     EXPECT_TRUE(choice.path.isEmpty());
 }
 
+TEST_F(QtFileDialogTest, MakesANewFolderWhoseNameIsTypedOver)
+{
+    request.kind = ui::FileDialogKind::Save;
+    request.defaultExtension = QStringLiteral("orv");
+    ::mkdir((folder.path() / "New Folder").c_str(), 0755);
+    const ui::FileChoice choice = Run([](QWidget& dialog) {
+        auto* list = Part<QTreeView>(dialog, "fileList");
+        Part<QToolButton>(dialog, "newFolderButton")->click();
+        // "New Folder" is taken, so the new one is "New Folder 2".
+        EXPECT_EQ(list->currentIndex().data().toString(), "New Folder 2");
+        auto* editor = list->viewport()->findChild<QLineEdit*>();
+        ASSERT_NE(editor, nullptr);
+        editor->selectAll();
+        QTest::keyClicks(editor, QStringLiteral("2026 heads"));
+        QTest::keyClick(editor, Qt::Key_Return);
+        QCoreApplication::processEvents(); // the list commits an edit a moment later
+        EXPECT_EQ(list->currentIndex().data().toString(), "2026 heads");
+        EXPECT_FALSE(Part<QLabel>(dialog, "dialogMessage")->isVisible());
+        // Renaming onto an existing name is refused and said.
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); // the first editor
+        ASSERT_EQ(list->viewport()->findChild<QLineEdit*>(), nullptr);
+        list->setFocus();
+        QTest::keyClick(list, Qt::Key_F2);
+        editor = list->viewport()->findChild<QLineEdit*>();
+        ASSERT_NE(editor, nullptr);
+        editor->selectAll();
+        QTest::keyClicks(editor, QStringLiteral("old"));
+        QTest::keyClick(editor, Qt::Key_Return);
+        QCoreApplication::processEvents();
+        EXPECT_EQ(Part<QLabel>(dialog, "dialogMessage")->text(), "\"old\" already exists.");
+        Type(dialog, QStringLiteral("2026 heads"));
+        Type(dialog, QStringLiteral("heads"));
+    });
+    EXPECT_TRUE(std::filesystem::is_directory(folder.path() / "2026 heads"));
+    EXPECT_FALSE(std::filesystem::exists(folder.path() / "New Folder 2"));
+    EXPECT_EQ(ui::NativePath(choice.path), (folder.path() / "2026 heads" / "heads.orv").string());
+}
+
 TEST_F(QtFileDialogTest, SaysSoWhenAFolderCannotBeRead)
 {
     request.initialFolder = ui::PathFromNative((folder.path() / "a.orv").string());

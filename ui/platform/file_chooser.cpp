@@ -86,6 +86,10 @@ void FileChooser::BuildWidgets()
     m_toParent->setIcon(style()->standardIcon(QStyle::SP_FileDialogToParent));
     m_toParent->setToolTip(QStringLiteral("Parent folder (Alt+Up)"));
     m_toParent->setAutoRaise(true);
+    m_newFolder = new QToolButton(this);
+    m_newFolder->setIcon(style()->standardIcon(QStyle::SP_FileDialogNewFolder));
+    m_newFolder->setToolTip(QStringLiteral("New folder"));
+    m_newFolder->setAutoRaise(true);
     m_message = new QLabel(this);
     m_list = new QTreeView(this);
     m_fileName = new QLineEdit(this);
@@ -94,6 +98,7 @@ void FileChooser::BuildWidgets()
     m_reject = new QPushButton(QStringLiteral("Cancel"), this);
     named(m_lookIn, "lookInCombo");
     named(m_toParent, "toParentButton");
+    named(m_newFolder, "newFolderButton");
     named(m_message, "dialogMessage");
     named(m_list, "fileList");
     named(m_fileName, "fileNameEdit");
@@ -115,7 +120,8 @@ void FileChooser::BuildWidgets()
     m_list->setUniformRowHeights(true);
     m_list->setSelectionMode(QAbstractItemView::SingleSelection);
     m_list->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_list->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // F2 renames; a click only highlights.
+    m_list->setEditTriggers(QAbstractItemView::EditKeyPressed);
     m_list->setSortingEnabled(true);
     m_list->sortByColumn(FolderModel::Name, Qt::AscendingOrder);
     // Sizes and dates read whole; the name takes what is left.
@@ -135,6 +141,7 @@ void FileChooser::BuildWidgets()
     auto* folderRow = new QHBoxLayout;
     folderRow->addWidget(m_lookIn);
     folderRow->addWidget(m_toParent);
+    folderRow->addWidget(m_newFolder);
     m_grid->addLayout(folderRow, 0, 1, 1, 2);
     m_grid->addWidget(m_message, 1, 0, 1, 3);
     m_grid->addWidget(m_list, 2, 0, 1, 3);
@@ -150,21 +157,23 @@ void FileChooser::BuildWidgets()
     setTabOrder(m_accept, m_reject);
     setTabOrder(m_reject, m_lookIn);
     setTabOrder(m_lookIn, m_toParent);
-    setTabOrder(m_toParent, m_list);
+    setTabOrder(m_toParent, m_newFolder);
+    setTabOrder(m_newFolder, m_list);
 }
 
 void FileChooser::ConnectWidgets()
 {
     m_watcher = new QFileSystemWatcher(this);
-    connect(m_watcher, &QFileSystemWatcher::directoryChanged, this, [this] {
-        const QString highlighted = FileNameOf(m_highlighted);
-        m_model->Refresh();
-        if (const int row = m_model->RowOf(highlighted); row >= 0 && !highlighted.isEmpty())
-            m_list->setCurrentIndex(m_model->index(row, FolderModel::Name));
-    });
+    connect(m_watcher, &QFileSystemWatcher::directoryChanged, this, &FileChooser::Refresh);
     connect(m_lookIn, &QComboBox::activated, this,
             [this](int index) { SetFolder(m_lookIn->itemData(index).toString()); });
     connect(m_toParent, &QToolButton::clicked, this, [this] { SetFolder(FolderOf(Folder())); });
+    connect(m_newFolder, &QToolButton::clicked, this, &FileChooser::MakeFolder);
+    connect(m_model, &FolderModel::renameFailed, this, &FileChooser::ShowMessage);
+    connect(m_model, &FolderModel::renamed, this, [this](int row) {
+        ShowMessage(QString());
+        m_list->setCurrentIndex(m_model->index(row, FolderModel::Name));
+    });
     connect(m_fileType, &QComboBox::currentIndexChanged, this, &FileChooser::ApplyFilter);
     connect(m_list->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             &FileChooser::Highlighted);
@@ -172,7 +181,7 @@ void FileChooser::ConnectWidgets()
     connect(m_accept, &QPushButton::clicked, this, &FileChooser::AcceptTyped);
     connect(m_reject, &QPushButton::clicked, this, &QDialog::reject);
     auto* refresh = new QShortcut(QKeySequence::Refresh, this);
-    connect(refresh, &QShortcut::activated, m_model, &FolderModel::Refresh);
+    connect(refresh, &QShortcut::activated, this, &FileChooser::Refresh);
     auto* up = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_Up), this);
     connect(up, &QShortcut::activated, this, [this] { SetFolder(FolderOf(Folder())); });
 }
@@ -193,6 +202,32 @@ void FileChooser::SetFolder(const QString& folder)
                                 : QStringLiteral("This folder cannot be read: %1.").arg(error));
     m_toParent->setEnabled(Folder() != QStringLiteral("/"));
     FillLookIn();
+}
+
+void FileChooser::Refresh()
+{
+    // The highlighted entry stays highlighted if it is still there.
+    const QModelIndex current = m_list->currentIndex();
+    const QString name = current.isValid() ? FileNameOf(m_model->PathAt(current.row())) : QString();
+    m_model->Refresh();
+    const int row = name.isEmpty() ? -1 : m_model->RowOf(name);
+    if (row >= 0 && m_list->currentIndex().row() != row)
+        m_list->setCurrentIndex(m_model->index(row, FolderModel::Name));
+}
+
+void FileChooser::MakeFolder()
+{
+    QString error;
+    const int row = m_model->CreateFolder(error);
+    if (row < 0) {
+        ShowMessage(QStringLiteral("A new folder cannot be made here: %1.").arg(error));
+        return;
+    }
+    ShowMessage(QString());
+    // Its name is ready to be typed over.
+    const QModelIndex name = m_model->index(row, FolderModel::Name);
+    m_list->setCurrentIndex(name);
+    m_list->edit(name);
 }
 
 void FileChooser::FillLookIn()

@@ -40,6 +40,8 @@ private:
     void BuildWidgets();
     void ConnectWidgets();
     void FillLookIn();
+    void MakeFolder();
+    void Refresh();
     void ApplyFilter(int index);
     void Highlighted(const QModelIndex& current);
     void Activated(const QModelIndex& index);
@@ -54,6 +56,7 @@ private:
     QGridLayout* m_grid = nullptr;
     QComboBox* m_lookIn = nullptr;
     QToolButton* m_toParent = nullptr;
+    QToolButton* m_newFolder = nullptr;
     QLabel* m_message = nullptr;
     QTreeView* m_list = nullptr;
     QLineEdit* m_fileName = nullptr;

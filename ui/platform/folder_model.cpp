@@ -116,6 +116,26 @@ FolderModel::FolderModel(QObject* parent)
 {
 }
 
+void FolderModel::Refresh()
+{
+    FolderListing listing = ListFolder(m_folder);
+    const auto byName = [](const FolderEntry& a, const FolderEntry& b) { return a.name < b.name; };
+    const auto same = [](const FolderEntry& a, const FolderEntry& b) {
+        return a.name == b.name && a.isFolder == b.isFolder && a.size == b.size
+               && a.modified == b.modified;
+    };
+    std::vector<FolderEntry> before = m_all;
+    std::sort(before.begin(), before.end(), byName);
+    std::sort(listing.entries.begin(), listing.entries.end(), byName);
+    if (listing.error == m_error
+        && std::equal(before.begin(), before.end(), listing.entries.begin(), listing.entries.end(),
+                      same))
+        return;
+    m_error = std::move(listing.error);
+    m_all = std::move(listing.entries);
+    Rebuild();
+}
+
 void FolderModel::SetFolder(const QString& folder)
 {
     FolderListing listing = ListFolder(folder);
@@ -197,6 +217,74 @@ int FolderModel::RowOf(const QString& name) const
     const auto found = std::find_if(m_rows.begin(), m_rows.end(),
                                     [&](const FolderEntry& entry) { return entry.name == name; });
     return found == m_rows.end() ? -1 : static_cast<int>(found - m_rows.begin());
+}
+
+int FolderModel::CreateFolder(QString& error)
+{
+    const QString base = QStringLiteral("New Folder");
+    for (int number = 1; number < 1000; ++number) {
+        const QString name = number == 1 ? base : base + u' ' + QString::number(number);
+        const QString path = m_folder + u'/' + name;
+        if (::mkdir(NativePath(path).c_str(), 0777) == 0) {
+            Refresh();
+            return RowOf(name);
+        }
+        if (errno != EEXIST) {
+            error = QString::fromLocal8Bit(std::strerror(errno));
+            return -1;
+        }
+    }
+    error = QStringLiteral("too many new folders here");
+    return -1;
+}
+
+Qt::ItemFlags FolderModel::flags(const QModelIndex& index) const
+{
+    Qt::ItemFlags flags = QAbstractTableModel::flags(index);
+    if (index.isValid() && index.column() == Name)
+        flags |= Qt::ItemIsEditable;
+    return flags;
+}
+
+bool FolderModel::setData(const QModelIndex& index, const QVariant& value, int role)
+{
+    if (role != Qt::EditRole || !index.isValid() || index.column() != Name)
+        return false;
+    const FolderEntry& entry = m_rows.at(static_cast<std::size_t>(index.row()));
+    const QString name = value.toString();
+    if (name == entry.shown)
+        return false;
+    const auto fail = [this](const QString& why) {
+        Q_EMIT renameFailed(why);
+        return false;
+    };
+    if (name.isEmpty() || name == u'.' || name == QStringLiteral("..") || name.contains(u'/'))
+        return fail(QStringLiteral("\"%1\" cannot be the name of a file or folder.").arg(name));
+    const std::string from = NativePath(PathAt(index.row()));
+    const std::string to = NativePath(m_folder + u'/' + name);
+    struct stat status { };
+    if (::lstat(to.c_str(), &status) == 0)
+        return fail(QStringLiteral("\"%1\" already exists.").arg(name));
+    if (::rename(from.c_str(), to.c_str()) != 0) {
+        return fail(QStringLiteral("\"%1\" cannot be renamed: %2.")
+                        .arg(entry.shown, QString::fromLocal8Bit(std::strerror(errno))));
+    }
+    // Changed in place rather than read again, as the list is in the middle
+    // of an edit.
+    const QString oldName = entry.name;
+    const QString newName = PathFromNative(to.substr(to.rfind('/') + 1));
+    for (std::vector<FolderEntry>* entries : {&m_all, &m_rows}) {
+        for (FolderEntry& each : *entries) {
+            if (each.name == oldName) {
+                each.name = newName;
+                each.shown = DisplayPath(newName);
+            }
+        }
+    }
+    Q_EMIT dataChanged(index, index);
+    sort(m_sortColumn, m_sortOrder);
+    Q_EMIT renamed(RowOf(newName));
+    return true;
 }
 
 int FolderModel::rowCount(const QModelIndex& parent) const

@@ -37,9 +37,11 @@ public:
 
     explicit FolderModel(QObject* parent = nullptr);
 
-    // Lists `folder` again from the disk.
+    // Lists `folder` from the disk.
     void SetFolder(const QString& folder);
-    void Refresh() { SetFolder(m_folder); }
+    // Lists the folder again; the list is only reset when something on the
+    // disk changed, so an edit in progress is not disturbed by nothing.
+    void Refresh();
     // Shell patterns ("*.orv"), matched in any letter case; empty lists
     // every file.
     void SetNameFilters(const QStringList& patterns);
@@ -52,11 +54,24 @@ public:
     // The row of the entry with this name, or -1.
     [[nodiscard]] int RowOf(const QString& name) const;
 
+    // Makes a folder named "New Folder" (or "New Folder 2" and so on) and
+    // gives its row; -1 with the reason in `error` when it cannot.
+    [[nodiscard]] int CreateFolder(QString& error);
+
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role) const override;
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+    // Renames the entry on the disk; an existing name is never replaced.
+    bool setData(const QModelIndex& index, const QVariant& value, int role) override;
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
     void sort(int column, Qt::SortOrder order) override;
+
+Q_SIGNALS:
+    // An entry could not be renamed, and why.
+    void renameFailed(const QString& why);
+    // An entry was renamed; its row after the list was read again.
+    void renamed(int row);
 
 private:
     [[nodiscard]] bool Shown(const FolderEntry& entry) const;
