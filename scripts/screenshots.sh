@@ -58,6 +58,15 @@ echo "splash client at ${X},${Y} size ${WIDTH}x${HEIGHT}; frame extents: $(xprop
 xdotool mousemove --window "$splash" 10 10 click 1   # a click on the frame closes it
 main=$(wait_window "VOVE-ROZO ORV" --pid "$pid")
 shot main-empty
+# The main window, frame included, stands in the middle of the screen.
+# (xwininfo, as xdotool reports a framed window's position shifted.)
+info=$(xwininfo -id "$main")
+X=$(awk '/Absolute upper-left X/ {print $4}' <<<"$info"); Y=$(awk '/Absolute upper-left Y/ {print $4}' <<<"$info")
+WIDTH=$(awk '/Width:/ {print $2}' <<<"$info"); HEIGHT=$(awk '/Height:/ {print $2}' <<<"$info")
+IFS=', ' read -r left right top bottom <<<"$(xprop -id "$main" _NET_FRAME_EXTENTS | cut -d= -f2)"
+off_x=$(( X - left + (left + WIDTH + right) / 2 - 512 )); off_y=$(( Y - top + (top + HEIGHT + bottom) / 2 - 384 ))
+echo "main window frame centre off the screen centre by ${off_x},${off_y} px"
+(( ${off_x#-} <= 25 && ${off_y#-} <= 25 )) || { echo "the main window is not centred" >&2; exit 1; }
 
 # Button centres in the main window's client area (twips / 15 at 96 dpi),
 # below the menu bar.

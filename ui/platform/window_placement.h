@@ -9,7 +9,8 @@ namespace orv::ui {
 // Centres the window, frame included, on the available area of its screen.
 // Call it when the window is shown; it centres the window again once the
 // window manager has told the size of its frame, which it does only after
-// the window appears, so the window ends up centred whatever the frame.
+// the window appears (it waits for that up to about a second), so the
+// window ends up centred whatever the frame.
 void CentreOnScreen(QWidget& window);
 
 } // namespace orv::ui
