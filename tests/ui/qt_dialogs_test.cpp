@@ -334,9 +334,15 @@ TEST_F(QtFileDialogTest, ListsAFileThatAppearsWhileItIsOpen)
 {
     bool listed = false;
     const ui::FileChoice choice = Run([&](QWidget& dialog) {
+        // A file highlighted, then a name typed: both stay as they are.
+        Highlight(dialog, QStringLiteral("a.orv"));
+        auto* name = Part<QLineEdit>(dialog, "fileNameEdit");
+        name->setText(QStringLiteral("half typed"));
         std::ofstream(folder.path() / "new.orv").put('\0');
         listed = QTest::qWaitFor([&] { return RowShowing(dialog, QStringLiteral("new.orv")) >= 0; },
                                  5000);
+        EXPECT_EQ(Part<QTreeView>(dialog, "fileList")->currentIndex().data().toString(), "a.orv");
+        EXPECT_EQ(name->text(), "half typed");
         Part<QPushButton>(dialog, "rejectButton")->click();
     });
     EXPECT_TRUE(listed);

@@ -206,13 +206,17 @@ void FileChooser::SetFolder(const QString& folder)
 
 void FileChooser::Refresh()
 {
-    // The highlighted entry stays highlighted if it is still there.
+    // The highlighted entry stays highlighted if it is still there, and a
+    // name being typed stays as it is.
     const QModelIndex current = m_list->currentIndex();
     const QString name = current.isValid() ? FileNameOf(m_model->PathAt(current.row())) : QString();
+    const QString typed = m_fileName->text();
     m_model->Refresh();
     const int row = name.isEmpty() ? -1 : m_model->RowOf(name);
     if (row >= 0 && m_list->currentIndex().row() != row)
         m_list->setCurrentIndex(m_model->index(row, FolderModel::Name));
+    if (m_fileName->text() != typed)
+        m_fileName->setText(typed);
 }
 
 void FileChooser::MakeFolder()
