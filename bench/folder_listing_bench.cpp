@@ -5,8 +5,6 @@
 #include "ui/platform/folder_model.h"
 #include "ui/platform/native_paths.h"
 
-#include <QApplication>
-
 #include <benchmark/benchmark.h>
 
 #include <fstream>
@@ -36,13 +34,3 @@ void BM_ListLargeFolder(benchmark::State& state)
 BENCHMARK(BM_ListLargeFolder)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-int main(int argc, char** argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

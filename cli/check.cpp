@@ -90,8 +90,7 @@ CheckReport CheckClubs(const ClubList& list, const CheckRequest& request)
     const int clubs = list.HighestIndex();
     std::vector<ClubCheck> checks(static_cast<std::size_t>(clubs));
     ForEachInParallel(checks.size(), [&](std::size_t i) {
-        ClubMeasurements club = list.At(static_cast<int>(i) + 1).Measurements;
-        club.Azimuth = 180; // as Calculate computes it
+        const ClubMeasurements club = AsCalculated(list.At(static_cast<int>(i) + 1).Measurements);
         for (const Finding& finding : ComputeEllipsoidOfInertia(club, ReportTexts::Skip).Findings)
             checks[i].findings += (checks[i].findings.empty() ? "" : ";")
                                   + std::string(FindingName(finding.code));

@@ -210,9 +210,7 @@ std::vector<ClubMeasurements> ImportClubsCsv(std::string_view csv)
 
 ClubResults ResultsAsCalculated(const ClubMeasurements& club)
 {
-    ClubMeasurements asEdited = club;
-    asEdited.Azimuth = 180;
-    return ComputeEllipsoidOfInertia(asEdited, ReportTexts::Skip).Results;
+    return ComputeEllipsoidOfInertia(AsCalculated(club), ReportTexts::Skip).Results;
 }
 
 } // namespace orv::cli

@@ -62,4 +62,12 @@ enum class ReportTexts { Include, Skip };
 [[nodiscard]] EllipsoidOfInertia
 ComputeEllipsoidOfInertia(const ClubMeasurements& club, ReportTexts texts = ReportTexts::Include);
 
+// The measurements as the editor's Calculate computes them: with the azimuth
+// it stores with every club, 180, whatever a file or import brought.
+[[nodiscard]] inline ClubMeasurements AsCalculated(ClubMeasurements club)
+{
+    club.Azimuth = 180;
+    return club;
+}
+
 } // namespace orv

@@ -1,10 +1,12 @@
 #include "inertia/uncertainty.h"
 
 #include "inertia/computation_state.h"
+#include "inertia/ellipsoid_of_inertia.h"
 
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <numbers>
 #include <vector>
 
 namespace orv {
@@ -13,8 +15,8 @@ namespace {
 using inertia::ComputationState;
 
 constexpr double kInfinite = std::numeric_limits<double>::infinity();
-constexpr double kDegreesPerRadian = 180.0 / 3.14159265358979323846;
-constexpr int kResults = 14;
+constexpr double kDegreesPerRadian = 180.0 / std::numbers::pi;
+constexpr std::size_t kResults = kResultReals.size();
 
 // The values one computation gives, in double precision where it has them.
 struct Outcome {
@@ -119,8 +121,7 @@ std::vector<Input> Inputs(const ClubMeasurements& club, const InputUncertainties
 ResultUncertainties UncertaintiesOf(const ClubMeasurements& club, const InputUncertainties& u)
 {
     ResultUncertainties result{};
-    ClubMeasurements asCalculated = club;
-    asCalculated.Azimuth = 180;
+    const ClubMeasurements asCalculated = AsCalculated(club);
     for (const MeasuredReal& field : kEnteredReals) {
         if (!std::isfinite(club.*field.member)) {
             result.fill(kInfinite);
@@ -148,12 +149,12 @@ ResultUncertainties UncertaintiesOf(const ClubMeasurements& club, const InputUnc
             return result;
         }
         const std::array<double, kResults> change = Change(base, other);
-        for (int k = 0; k < kResults; ++k) {
+        for (std::size_t k = 0; k < kResults; ++k) {
             const double contribution = change[k] / step * input.uncertainty;
             variance[k] += contribution * contribution;
         }
     }
-    for (int k = 0; k < kResults; ++k)
+    for (std::size_t k = 0; k < kResults; ++k)
         result[k] = std::sqrt(variance[k]);
 
     // Where the derivative does not exist, no number is honest.

@@ -31,7 +31,7 @@ struct InputUncertainties {
 
 // The standard uncertainty of each result in the order of kResultReals and
 // in its unit (degrees for the angles).
-using ResultUncertainties = std::array<double, 14>;
+using ResultUncertainties = std::array<double, kResultReals.size()>;
 
 // The computation as the editor's Calculate runs it (the azimuth at 180).
 [[nodiscard]] ResultUncertainties UncertaintiesOf(const ClubMeasurements& club,

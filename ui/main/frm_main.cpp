@@ -1,6 +1,5 @@
 #include "ui/main/frm_main.h"
 
-#include "inertia/ellipsoid_of_inertia.h"
 #include "numeric/number_text.h"
 #include "ui/editor/frm_edit.h"
 #include "ui/platform/app_info.h"
@@ -92,18 +91,6 @@ void WriteResults(SpreadGrid& grid, const ClubResults& r)
         grid.SetCol(column++);
         grid.SetNumber(RoundHalfEven(r.*field.member, kResultDecimals));
     }
-}
-
-// The findings on a club's readings as Calculate would compute them, one
-// sentence a line; empty when there are none.
-QString FindingsText(const ClubMeasurements& measurements)
-{
-    ClubMeasurements club = measurements;
-    club.Azimuth = 180;
-    QStringList sentences;
-    for (const Finding& finding : ComputeEllipsoidOfInertia(club, ReportTexts::Skip).Findings)
-        sentences << QString::fromStdString(finding.text);
-    return sentences.join(QLatin1Char('\n'));
 }
 
 QPushButton* MakeButton(const QString& name, const QString& caption, QRect geometry,
@@ -246,13 +233,14 @@ void frmMain::FlushData()
     // Every cell is rewritten; the views hear of it once per grid.
     fpSpread1->SetReDraw(false);
     fpSpread2->SetReDraw(false);
+    m_findings.BeginPass();
     for (int i = 1; i <= clubs; ++i) {
         const ClubRecord& club = m_data.ClubList.At(i);
         fpSpread1->SetRow(i);
         WriteMeasurements(*fpSpread1, club.Measurements);
         fpSpread2->SetRow(i);
         WriteResults(*fpSpread2, club.Results);
-        fpSpread2->SetRowWarning(i, FindingsText(club.Measurements));
+        fpSpread2->SetRowWarning(i, m_findings.TextFor(club.Measurements));
     }
     fpSpread1->SetReDraw(true);
     fpSpread2->SetReDraw(true);

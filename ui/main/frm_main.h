@@ -8,6 +8,7 @@
 
 #include "clubs/club_list.h"
 #include "ui/editor/editor_host.h"
+#include "ui/main/findings_memo.h"
 #include "ui/main/spread_grid.h"
 
 #include <QMainWindow>
@@ -87,6 +88,7 @@ private:
     bool m_ending = false;
     QString m_currentFilePath;
     QString m_startupDocument;
+    FindingsMemo m_findings;
 };
 
 } // namespace orv::ui
