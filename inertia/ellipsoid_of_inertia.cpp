@@ -1,6 +1,6 @@
 #include "inertia/ellipsoid_of_inertia.h"
 
-#include "inertia/computation_state.h"
+#include "inertia/internal/computation_state.h"
 
 namespace orv {
 
@@ -12,15 +12,26 @@ void inertia::RunStages(ComputationState& state)
     ComputeEquivalentVolume(state);
 }
 
+inertia::Computed inertia::Compute(const ClubMeasurements& club)
+{
+    ComputationState state(club);
+    RunStages(state);
+    Computed computed;
+    computed.geometry = GeometryOf(state);
+    StoreResults(computed.geometry, computed.results);
+    computed.geometry.reportSemiAxes = ReportSemiAxes(computed.results).abc;
+    return computed;
+}
+
 EllipsoidOfInertia ComputeEllipsoidOfInertia(const ClubMeasurements& club, ReportTexts texts)
 {
-    inertia::ComputationState state(club);
-    inertia::RunStages(state);
-
+    inertia::Computed computed = inertia::Compute(club);
     EllipsoidOfInertia outcome;
-    inertia::StoreResults(state, outcome.Results,
-                          texts == ReportTexts::Include ? &outcome.Report : nullptr);
-    outcome.Findings = inertia::FindingsOf(state);
+    if (texts == ReportTexts::Include)
+        outcome.Report = inertia::ReportOf(computed.geometry, computed.results);
+    outcome.Findings = inertia::FindingsOf(club, computed.geometry);
+    outcome.Geometry = computed.geometry;
+    outcome.Results = computed.results;
     return outcome;
 }
 

@@ -1,5 +1,6 @@
-// The ellipsoid-of-inertia computation: one club's measurements in, its
-// fourteen results and the editor's four report texts out.
+// The ellipsoid-of-inertia computation: one club's measurements in; its
+// geometry in double precision, the fourteen results stored from it, the
+// editor's four report texts and the findings on the readings out.
 //
 // The stages run in a fixed order: the inertia tensor about the centre of
 // gravity, its principal moments and axis angles (with the semi-axes of the
@@ -13,6 +14,7 @@
 #pragma once
 
 #include "clubs/club_record.h"
+#include "inertia/ellipsoid_geometry.h"
 
 #include <string>
 #include <vector>
@@ -50,6 +52,8 @@ struct Finding {
 [[nodiscard]] const char* FindingName(FindingCode code);
 
 struct EllipsoidOfInertia {
+    // Filled on every call, whatever ReportTexts says.
+    EllipsoidGeometry Geometry;
     ClubResults Results;
     EllipsoidReport Report;
     // In the order of FindingCode; empty when the readings look sound. They

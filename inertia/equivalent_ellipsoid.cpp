@@ -2,7 +2,7 @@
 // and principal moments, its semi-axes held between 3 and 150 mm and scaled
 // so that its volume matches the measured one; and the moment about the axis
 // tilted from z by the lie angle.
-#include "inertia/computation_state.h"
+#include "inertia/internal/computation_state.h"
 
 #include "numeric/constants.h"
 
@@ -37,7 +37,7 @@ void ComputeLieAxisMoment(ComputationState& state)
     Try([&] { u.SetItem(0, 0, std::sin(state.L) * std::cos(state.A)); });
     Try([&] { u.SetItem(1, 0, std::sin(state.L) * std::sin(state.A)); });
     Try([&] { u.SetItem(2, 0, std::cos(state.L)); });
-    Try([&] { state.IzcPrime = ToSingle(u.Transpose().Multiply(state.T).Multiply(u).Item(0, 0)); });
+    Try([&] { state.IzcPrime = Checked(u.Transpose().Multiply(state.T).Multiply(u).Item(0, 0)); });
 }
 
 void ComputeEquivalentVolume(ComputationState& state)
@@ -75,7 +75,7 @@ void ComputeEquivalentVolume(ComputationState& state)
         });
         Try([&] { state.P = Checked(state.P * s.Item(i, 0)); });
     }
-    Try([&] { state.V = ToSingle(kEllipsoidFactor * state.P / 1000.0); });
+    Try([&] { state.V = Checked(kEllipsoidFactor * state.P / 1000.0); });
 }
 
 } // namespace orv::inertia

@@ -1,6 +1,6 @@
 // The physical consistency of one club's readings, judged from the
 // measurements and from the principal moments the computation found.
-#include "inertia/computation_state.h"
+#include "inertia/internal/computation_state.h"
 
 #include "numeric/number_text.h"
 
@@ -50,12 +50,11 @@ std::string Moments(const std::array<double, 3>& moments)
 }
 
 // The principal moments, when the computation found all three.
-bool PrincipalMoments(const ComputationState& state, std::array<double, 3>& moments)
+bool PrincipalMoments(const EllipsoidGeometry& geometry, std::array<double, 3>& moments)
 {
-    if (state.Values.RowCount() != 3 || state.Values.ColCount() != 1)
+    if (!geometry.principalAxesFound)
         return false;
-    for (int i = 0; i < 3; ++i)
-        moments[i] = state.Values.Item(i, 0);
+    moments = geometry.principalMoments;
     return std::all_of(moments.begin(), moments.end(), [](double m) { return std::isfinite(m); });
 }
 
@@ -66,10 +65,9 @@ bool IndistinctMoments(double a, double b, double largest)
     return largest > 0 && std::fabs(a - b) < kDistinctMoments * largest;
 }
 
-std::vector<Finding> FindingsOf(const ComputationState& state)
+std::vector<Finding> FindingsOf(const ClubMeasurements& club, const EllipsoidGeometry& geometry)
 {
     std::vector<Finding> findings;
-    const ClubMeasurements& club = state.club;
     if (!(club.Mass > 0))
         findings.push_back(
             {FindingCode::MassNotPositive,
@@ -89,7 +87,7 @@ std::vector<Finding> FindingsOf(const ComputationState& state)
                                               + ". Only a damaged file holds such values."});
 
     std::array<double, 3> moments{};
-    if (PrincipalMoments(state, moments)) {
+    if (PrincipalMoments(geometry, moments)) {
         const double largest = std::max(
             {std::fabs(moments[0]), std::fabs(moments[1]), std::fabs(moments[2])});
         if (*std::min_element(moments.begin(), moments.end()) <= 0)
@@ -108,11 +106,12 @@ std::vector<Finding> FindingsOf(const ComputationState& state)
                 break;
             }
         }
-        if (state.raisedToFloor || state.cutAtCap)
+        if (geometry.raisedToFloor || geometry.cutAtCap)
             findings.push_back(
                 {FindingCode::EllipsoidBounded,
                  std::string("A semi-axis of the equivalent ellipsoid was ")
-                     + (state.raisedToFloor ? "raised to the 3 mm floor" : "cut at the 150 mm cap")
+                     + (geometry.raisedToFloor ? "raised to the 3 mm floor"
+                                               : "cut at the 150 mm cap")
                      + ", so its volume or shape is not that of a uniform body with these "
                        "moments."});
         for (int i = 0; i < 3; ++i) {

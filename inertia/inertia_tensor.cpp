@@ -2,7 +2,7 @@
 // parallel lines through the centre of gravity and forms the tensor. Each
 // measurement line is rotated onto the z axis, where its squared distance to
 // the centre of gravity is simply x^2 + y^2.
-#include "inertia/computation_state.h"
+#include "inertia/internal/computation_state.h"
 
 #include "numeric/rotate_vector.h"
 

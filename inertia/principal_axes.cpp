@@ -3,7 +3,7 @@
 // component's eigenvectors are negated and its eigenpairs taken in reverse
 // order, which decides which moment is stored first and which of an axis's
 // two directions the angles describe.
-#include "inertia/computation_state.h"
+#include "inertia/internal/computation_state.h"
 
 #include "numeric/atan2.h"
 #include "numeric/constants.h"

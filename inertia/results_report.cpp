@@ -2,81 +2,106 @@
 // the principal moments and angles as three columns, and the tensor with
 // Izc', the equivalent volume and the semi-axes a, b, c of an ellipsoid of
 // that volume shaped by the diagonal moments.
-#include "inertia/computation_state.h"
+#include "inertia/internal/computation_state.h"
 
 #include "numeric/constants.h"
 #include "numeric/number_text.h"
+#include "numeric/third_power.h"
 
 namespace orv::inertia {
 namespace {
 
 constexpr int kReportDecimals = 3;
 
-void StoreItem(float& field, const MatrixObject& matrix, int row, int column)
+void Store(float& field, double value)
 {
-    Try([&] { field = ToSingle(matrix.Item(row, column)); });
+    Try([&] { field = ToSingle(value); });
 }
 
-void WriteText(EllipsoidReport* report, std::string EllipsoidReport::*box,
-               const MatrixObject& matrix)
+MatrixObject Column(const Vector3& values)
 {
-    if (report)
-        Try([&] { report->*box = matrix.ToText(kReportDecimals, ""); });
+    MatrixObject column;
+    column.Resize(3, 1);
+    for (int i = 0; i < 3; ++i)
+        column.SetItem(i, 0, values[i]);
+    return column;
 }
 
-void ComputeSemiAxes(ComputationState& state, const ClubResults& results)
+MatrixObject Square(const Matrix3& values)
 {
+    MatrixObject square;
+    square.Resize(3, 3);
+    for (int i = 0; i < 3; ++i)
+        for (int j = 0; j < 3; ++j)
+            square.SetItem(i, j, values[i][j]);
+    return square;
+}
+
+std::string Text(const MatrixObject& matrix)
+{
+    std::string text;
+    Try([&] { text = matrix.ToText(kReportDecimals, ""); });
+    return text;
+}
+
+std::string ReportTail(const ClubResults& results, const Vector3& abc)
+{
+    return "\r\nIzc' = " + FormatSingle(results.IzcPrime) + "\r\nEquivalent Ellipsoid Volume = "
+           + FormatSingle(results.EllipsoidVolume) + "\r\na = " + FormatRounded(abc[0], 2)
+           + "cm; b = " + FormatRounded(abc[1], 2) + "cm; c = " + FormatRounded(abc[2], 2) + "cm";
+}
+
+} // namespace
+
+void StoreResults(const EllipsoidGeometry& geometry, ClubResults& results)
+{
+    Store(results.EigenX, geometry.principalMoments[0]);
+    Store(results.EigenY, geometry.principalMoments[1]);
+    Store(results.EigenZ, geometry.principalMoments[2]);
+    Store(results.ThsX, geometry.ths[0]);
+    Store(results.ThsY, geometry.ths[1]);
+    Store(results.ThsZ, geometry.ths[2]);
+    Store(results.PhsX, geometry.phs[0]);
+    Store(results.PhsY, geometry.phs[1]);
+    Store(results.PhsZ, geometry.phs[2]);
+    Store(results.IxxC, geometry.tensor[0][0]);
+    Store(results.IyyC, geometry.tensor[1][1]);
+    Store(results.IzzC, geometry.tensor[2][2]);
+    Store(results.EllipsoidVolume, geometry.equivalentVolume);
+    Store(results.IzcPrime, geometry.izcPrime);
+}
+
+ReportAxes ReportSemiAxes(const ClubResults& results)
+{
+    ReportAxes axes;
     Try([&] {
         const long double product = static_cast<long double>(results.IxxC) * results.IyyC
                                     * results.IzzC;
         const long double scaled = static_cast<long double>(results.EllipsoidVolume)
                                    * CheckedSqrt(product) * 3.0L;
         const long double quotient = Checked(scaled / static_cast<long double>(4.0 * kPi));
-        state.K = static_cast<double>(CheckedPow(quotient, static_cast<long double>(1.0 / 3.0)));
+        axes.K = ThirdPowerToDouble(quotient);
     });
-    const auto semiAxis = [&](double& axis, float diagonalMoment) {
+    const float diagonal[] = {results.IxxC, results.IyyC, results.IzzC};
+    for (int i = 0; i < 3; ++i)
         Try([&] {
-            axis = CheckedDivide(state.K, CheckedSqrt(static_cast<double>(diagonalMoment)));
+            axes.abc[i] = CheckedDivide(axes.K, CheckedSqrt(static_cast<double>(diagonal[i])));
         });
-    };
-    semiAxis(state.a, results.IxxC);
-    semiAxis(state.b, results.IyyC);
-    semiAxis(state.cAxis, results.IzzC);
+    return axes;
 }
 
-std::string ReportTail(const ComputationState& state)
+EllipsoidReport ReportOf(const EllipsoidGeometry& geometry, const ClubResults& results)
 {
-    return "\r\nIzc' = " + FormatSingle(state.IzcPrime) + "\r\nEquivalent Ellipsoid Volume = "
-           + FormatSingle(state.V) + "\r\na = " + FormatRounded(state.a, 2) + "cm; b = "
-           + FormatRounded(state.b, 2) + "cm; c = " + FormatRounded(state.cAxis, 2) + "cm";
-}
-
-} // namespace
-
-void StoreResults(ComputationState& state, ClubResults& results, EllipsoidReport* report)
-{
-    WriteText(report, &EllipsoidReport::Text1, state.Values);
-    StoreItem(results.EigenX, state.Values, 0, 0);
-    StoreItem(results.EigenY, state.Values, 1, 0);
-    StoreItem(results.EigenZ, state.Values, 2, 0);
-    WriteText(report, &EllipsoidReport::Text2, state.Ths);
-    StoreItem(results.ThsX, state.Ths, 0, 0);
-    StoreItem(results.ThsY, state.Ths, 1, 0);
-    StoreItem(results.ThsZ, state.Ths, 2, 0);
-    WriteText(report, &EllipsoidReport::Text3, state.Phs);
-    StoreItem(results.PhsX, state.Phs, 0, 0);
-    StoreItem(results.PhsY, state.Phs, 1, 0);
-    StoreItem(results.PhsZ, state.Phs, 2, 0);
-    StoreItem(results.IxxC, state.T, 0, 0);
-    StoreItem(results.IyyC, state.T, 1, 1);
-    StoreItem(results.IzzC, state.T, 2, 2);
-    results.EllipsoidVolume = state.V;
-    results.IzcPrime = state.IzcPrime;
-
-    if (!report)
-        return;
-    ComputeSemiAxes(state, results);
-    Try([&] { report->Text4 = state.T.ToText(kReportDecimals, "") + ReportTail(state); });
+    EllipsoidReport report;
+    // Without principal axes there are no moments to list.
+    report.Text1 = geometry.principalAxesFound ? Text(Column(geometry.principalMoments)) : "";
+    report.Text2 = Text(Column(geometry.ths));
+    report.Text3 = Text(Column(geometry.phs));
+    Try([&] {
+        report.Text4 = Square(geometry.tensor).ToText(kReportDecimals, "")
+                       + ReportTail(results, geometry.reportSemiAxes);
+    });
+    return report;
 }
 
 } // namespace orv::inertia

@@ -1,7 +1,7 @@
 #include "inertia/uncertainty.h"
 
-#include "inertia/computation_state.h"
 #include "inertia/ellipsoid_of_inertia.h"
+#include "inertia/internal/computation_state.h"
 
 #include <algorithm>
 #include <cmath>
@@ -11,8 +11,6 @@
 
 namespace orv {
 namespace {
-
-using inertia::ComputationState;
 
 constexpr double kInfinite = std::numeric_limits<double>::infinity();
 constexpr double kDegreesPerRadian = 180.0 / std::numbers::pi;
@@ -31,22 +29,18 @@ struct Outcome {
 
 Outcome Compute(const ClubMeasurements& club)
 {
-    ComputationState state(club);
-    inertia::RunStages(state);
+    const inertia::Computed computed = inertia::Compute(club);
+    const EllipsoidGeometry& geometry = computed.geometry;
     Outcome outcome;
-    const bool shaped = state.Values.RowCount() == 3 && state.X.RowCount() == 3
-                        && state.Y.RowCount() == 3 && state.Z.RowCount() == 3
-                        && state.T.RowCount() == 3;
-    if (!shaped)
+    if (!geometry.principalAxesFound)
         return outcome;
-    for (int i = 0; i < 3; ++i) {
-        outcome.moments[i] = state.Values.Item(i, 0);
-        outcome.axes[i] = {state.X.Item(i, 0), state.Y.Item(i, 0), state.Z.Item(i, 0)};
-        outcome.diagonal[i] = state.T.Item(i, i);
-    }
-    outcome.izcPrime = state.IzcPrime;
-    outcome.volume = state.V;
-    outcome.bounded = state.raisedToFloor || state.cutAtCap;
+    outcome.moments = geometry.principalMoments;
+    outcome.axes = geometry.principalAxes;
+    for (int i = 0; i < 3; ++i)
+        outcome.diagonal[i] = geometry.tensor[i][i];
+    outcome.izcPrime = computed.results.IzcPrime;
+    outcome.volume = computed.results.EllipsoidVolume;
+    outcome.bounded = geometry.raisedToFloor || geometry.cutAtCap;
     outcome.complete = true;
     return outcome;
 }

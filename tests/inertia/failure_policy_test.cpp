@@ -1,6 +1,6 @@
 // Inputs no real head gives, and what a failed step leaves behind.
-#include "inertia/computation_state.h"
 #include "inertia/ellipsoid_of_inertia.h"
+#include "inertia/internal/computation_state.h"
 #include "tests/inertia/worked_example.h"
 
 #include <gtest/gtest.h>
@@ -60,7 +60,7 @@ TEST(FailurePolicy, InconsistentReadingsRaiseTheFailedSemiAxisToTheFloor)
     inertia::ComputeEquivalentVolume(state);
     // 3 mm stays the smallest after scaling; the volume still matches.
     EXPECT_LT(state.s.Item(0, 0), state.s.Item(1, 0));
-    EXPECT_NEAR(state.V, 100.0f, 1e-4);
+    EXPECT_NEAR(static_cast<float>(state.V), 100.0f, 1e-4);
 }
 
 TEST(FailurePolicy, NegativeOrZeroDiagonalMomentShowsZeroSemiAxes)

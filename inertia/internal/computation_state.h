@@ -1,5 +1,6 @@
 // The scratch values of one computation and the rule every step runs under.
-// The stages share it; tests read its intermediate values through it.
+// Only the computation's own files and its tests include this header; the
+// rest of the program sees the result types of ellipsoid_of_inertia.h.
 #pragma once
 
 #include "clubs/club_record.h"
@@ -48,10 +49,11 @@ struct ComputationState {
     double S = 0;
     MatrixObject q, s, u;
     double L = 0, A = 0;
-    float IzcPrime = 0.0f;
+    // Izc' and the equivalent volume V before their rounding to single
+    // precision, which storing the results does.
+    double IzcPrime = 0;
     double P = 0, Vell = 0, k = 0;
-    float V = 0.0f;
-    double K = 0, a = 0, b = 0, cAxis = 0;
+    double V = 0;
     // Whether a semi-axis was raised to the floor or cut at the cap.
     bool raisedToFloor = false;
     bool cutAtCap = false;
@@ -65,11 +67,36 @@ void ComputePrincipalAxes(ComputationState& state);
 void ComputeAxisEllipsoid(ComputationState& state, int axis);
 void ComputeLieAxisMoment(ComputationState& state);
 void ComputeEquivalentVolume(ComputationState& state);
-void StoreResults(ComputationState& state, ClubResults& results, EllipsoidReport* report);
+
+// The geometry the stages settled; the report's semi-axes are left to
+// ReportSemiAxes, which needs the stored results.
+[[nodiscard]] EllipsoidGeometry GeometryOf(const ComputationState& state);
+// The fourteen results, rounded to single precision from the geometry.
+void StoreResults(const EllipsoidGeometry& geometry, ClubResults& results);
+
+// The report's a, b, c and the factor K they share, from the stored
+// diagonal moments and volume; an axis whose step failed reads 0.
+struct ReportAxes {
+    double K = 0;
+    Vector3 abc{};
+};
+[[nodiscard]] ReportAxes ReportSemiAxes(const ClubResults& results);
+[[nodiscard]] EllipsoidReport ReportOf(const EllipsoidGeometry& geometry,
+                                       const ClubResults& results);
+
+// One club through every stage: its geometry (report semi-axes included)
+// and its stored results.
+struct Computed {
+    EllipsoidGeometry geometry;
+    ClubResults results;
+};
+[[nodiscard]] Computed Compute(const ClubMeasurements& club);
+
 // Whether two principal moments are too close, against the largest, for real
 // instruments to tell their axes apart.
 [[nodiscard]] bool IndistinctMoments(double a, double b, double largest);
 // What the measurements and the computation say about the readings.
-[[nodiscard]] std::vector<Finding> FindingsOf(const ComputationState& state);
+[[nodiscard]] std::vector<Finding> FindingsOf(const ClubMeasurements& club,
+                                              const EllipsoidGeometry& geometry);
 
 } // namespace orv::inertia
