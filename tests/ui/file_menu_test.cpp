@@ -5,6 +5,7 @@
 #include "tests/support/test_files.h"
 #include "tests/ui/main_window_fixture.h"
 #include "ui/platform/native_paths.h"
+#include "ui/platform/remembered_folders.h"
 
 #include <QCloseEvent>
 #include <QFile>
@@ -82,6 +83,41 @@ TEST_F(FileMenuTest, OpenFillsTheGridsAndTheCaption)
     EXPECT_EQ(window->windowTitle(), "ORV Calculation - heads.ORV");
     EXPECT_EQ(window->CurrentFilePath(), Path("heads.ORV"));
     EXPECT_TRUE(dialogs.messages.empty());
+}
+
+// Where the dialogs start: the folder of the last document chosen, kept in
+// the settings across runs; Save As proposes the document's own name.
+TEST_F(FileMenuTest, DialogsStartWhereTheLastDocumentWasAndSaveAsProposesItsName)
+{
+    ::mkdir((folder.path() / "2026").c_str(), 0755);
+    WriteDocument("2026/heads.orv", {"A"});
+    dialogs.choices.push_back(Choice("2026/heads.orv"));
+    window->mnuOpen_Click();
+    EXPECT_EQ(ui::RememberedFolder(ui::FolderPurpose::Documents), Path("2026"));
+
+    dialogs.choices.push_back({});
+    window->mnuSaveAs_Click();
+    EXPECT_EQ(dialogs.requests.back().initialFolder, Path("2026"));
+    EXPECT_EQ(dialogs.requests.back().proposedName, "heads.orv");
+
+    // A window of a later run, nothing opened yet: its Open and its first
+    // Save As start in the same folder and propose no name.
+    ProgramData laterData;
+    ui::frmMain later(laterData, dialogs, desktop);
+    later.Load();
+    dialogs.choices.push_back({});
+    later.mnuOpen_Click();
+    EXPECT_EQ(dialogs.requests.back().initialFolder, Path("2026"));
+    dialogs.choices.push_back(Choice("copy.orv"));
+    later.mnuSaveAs_Click();
+    EXPECT_EQ(dialogs.requests.back().initialFolder, Path("2026"));
+    EXPECT_TRUE(dialogs.requests.back().proposedName.isEmpty());
+    // A cancelled dialog forgets nothing; a chosen file moves the memory.
+    EXPECT_EQ(ui::RememberedFolder(ui::FolderPurpose::Documents),
+              QString::fromStdString(folder.path().string()));
+    dialogs.choices.push_back({});
+    later.mnuSaveAs_Click();
+    EXPECT_EQ(dialogs.requests.back().proposedName, "copy.orv");
 }
 
 // A document copied from an old disk, its name in Latin-1: it opens, its name

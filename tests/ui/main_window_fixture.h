@@ -4,6 +4,7 @@
 #include "tests/ui/controls.h"
 #include "tests/ui/scripted_platform.h"
 #include "ui/main/frm_main.h"
+#include "ui/platform/user_settings.h"
 
 #include <QApplication>
 #include <QPushButton>
@@ -15,8 +16,10 @@ namespace orv::testing {
 class MainWindowTest : public ::testing::Test {
 protected:
     MainWindowTest()
-        : window(std::make_unique<ui::frmMain>(data, dialogs, desktop))
     {
+        // Every test starts without remembered folders or window places.
+        ui::UserSettings().clear();
+        window = std::make_unique<ui::frmMain>(data, dialogs, desktop);
         window->SetProgramEnd([this] { ++programEnds; });
         window->Load();
     }

@@ -9,6 +9,7 @@
 #include "ui/platform/native_paths.h"
 #include "ui/platform/picture_loader.h"
 #include "ui/platform/qt_dialogs.h"
+#include "ui/platform/remembered_folders.h"
 
 #include <QDir>
 #include <QFile>
@@ -174,6 +175,33 @@ TEST_F(PictureTest, BrowseAcceptsBitmapsGifsAndJpegsInAnyCase)
               QString::fromStdString(folder.path().string()));
 }
 
+// Browse starts beside the club's current picture; without one, where the
+// last picture was chosen, in this run or an earlier one.
+TEST_F(PictureTest, BrowseStartsBesideTheCurrentPictureElseWhereTheLastOneWasChosen)
+{
+    ::mkdir((folder.path() / "heads").c_str(), 0755);
+    const QString inHeads = QString::fromStdString((folder.path() / "heads" / "a.bmp").string());
+    ASSERT_TRUE(Image(Qt::red).save(inHeads, "BMP"));
+
+    ui::frmEdit& e = OpenClubWithPicture(Path("red.bmp"));
+    dialogs.choices.push_back({inHeads, "a.bmp"});
+    Control<QPushButton>(e, "Command5")->click();
+    EXPECT_EQ(dialogs.requests.back().initialFolder,
+              QString::fromStdString(folder.path().string()));
+    EXPECT_EQ(ui::RememberedFolder(ui::FolderPurpose::Pictures),
+              QString::fromStdString((folder.path() / "heads").string()));
+
+    // A new editor on a club whose picture is gone starts in "heads".
+    ClubMeasurements club = data.ClubList.At(1).Measurements;
+    club.PictureName = Path("gone.bmp").toStdString();
+    data.ClubList.Store(1, club, {});
+    ui::frmEdit& next = Open();
+    dialogs.choices.push_back({});
+    Control<QPushButton>(next, "Command5")->click();
+    EXPECT_EQ(dialogs.requests.back().initialFolder,
+              QString::fromStdString((folder.path() / "heads").string()));
+}
+
 TEST_F(PictureTest, BrowseRefusesOtherTypesAndChangesNothing)
 {
     ui::frmEdit& e = OpenClubWithPicture(Path("red.bmp"));
@@ -303,14 +331,6 @@ INSTANTIATE_TEST_SUITE_P(
                       TypeCase{"a.Bmp", true, true}, TypeCase{"a.tif", false, true},
                       TypeCase{"a.jpeg", false, false}, TypeCase{"a.png", false, false},
                       TypeCase{"xjpg", true, true}, TypeCase{"", false, false}));
-
-TEST(QtFileDialog, NameFiltersKeepTheDescriptionAndAddMissingPatterns)
-{
-    EXPECT_EQ(ui::NameFilters("ORV Calculation(*.orv)|*.orv"),
-              QStringList{"ORV Calculation(*.orv)"});
-    EXPECT_EQ(ui::NameFilters("*.jpg|*.jpg|*.gif|*.gif"),
-              (QStringList{"*.jpg (*.jpg)", "*.gif (*.gif)"}));
-}
 
 TEST(PictureLoader, RefusesAFifoInsteadOfWaitingOnIt)
 {

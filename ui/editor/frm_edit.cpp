@@ -10,6 +10,7 @@
 #include "ui/platform/fonts.h"
 #include "ui/platform/native_paths.h"
 #include "ui/platform/picture_loader.h"
+#include "ui/platform/remembered_folders.h"
 #include "ui/platform/twips.h"
 
 #include <QDir>
@@ -59,7 +60,7 @@ frmEdit::frmEdit(ProgramData& programData, EditorHost& host, Dialogs& dialogs, Q
     , m_data(programData)
     , m_host(host)
     , m_dialogs(dialogs)
-    , m_pictureFolder(CurrentFolder() + QStringLiteral("/RaviDazov"))
+    , m_pictureFolder(RememberedFolder(FolderPurpose::Pictures))
 {
     setObjectName(QStringLiteral("frmEdit"));
     setWindowTitle(QStringLiteral("Vove-Rozo ORV"));
@@ -336,7 +337,7 @@ void frmEdit::Command5_Click()
     FileDialogRequest request;
     request.kind = FileDialogKind::Open;
     request.filter = kPictureFilter;
-    request.initialFolder = m_pictureFolder;
+    request.initialFolder = PictureStartFolder();
     request.fileMustExist = true;
     const FileChoice choice = m_dialogs.ShowPreviewDialog(this, request, *this);
     if (choice.path.isEmpty())
@@ -354,7 +355,18 @@ void frmEdit::Command5_Click()
     }
     txtPictureName->setText(QDir::toNativeSeparators(choice.path));
     m_pictureFolder = FolderOf(AbsolutePath(choice.path));
+    RememberFolderOf(FolderPurpose::Pictures, choice.path);
     ShowPicture(txtPictureName->text());
+}
+
+QString frmEdit::PictureStartFolder() const
+{
+    const QString current = txtPictureName->text();
+    if (FileExists(current))
+        return FolderOf(AbsolutePath(current));
+    if (!m_pictureFolder.isEmpty())
+        return m_pictureFolder;
+    return CurrentFolder() + QStringLiteral("/RaviDazov");
 }
 
 void frmEdit::Command6_Click()

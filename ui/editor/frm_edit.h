@@ -62,6 +62,9 @@ private:
     void BuildControls();
     void Form_Load();
     void ShowPicture(const QString& path);
+    // Browse starts beside the current picture, else where the last one was
+    // chosen, else in the pictures folder below the working folder.
+    [[nodiscard]] QString PictureStartFolder() const;
     // Loads the picture into the image; a file that cannot be decoded shows
     // the loader's description and the image keeps what it had.
     void ShowPicture(StretchedImage& image, const QString& path);
@@ -87,6 +90,7 @@ private:
     ClubMeasurements m_loadedClub;
     std::vector<NumberBox> m_numberBoxes;
     std::unique_ptr<frmPreview> m_preview;
+    // Where the last picture was chosen, in this run or an earlier one.
     QString m_pictureFolder;
 };
 

@@ -87,6 +87,8 @@ private:
     bool m_formLoaded = false;
     bool m_ending = false;
     QString m_currentFilePath;
+    // The file last opened or saved as: what Save As proposes.
+    QString m_documentPath;
     QString m_startupDocument;
     FindingsMemo m_findings;
 };

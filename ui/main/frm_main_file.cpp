@@ -7,6 +7,7 @@
 #include "clubs/club_file.h"
 #include "ui/platform/dialogs.h"
 #include "ui/platform/native_paths.h"
+#include "ui/platform/remembered_folders.h"
 
 #include <QCloseEvent>
 
@@ -51,9 +52,12 @@ void frmMain::mnuOpen_Click()
     FileDialogRequest request;
     request.kind = FileDialogKind::Open;
     request.filter = kDataFileFilter;
+    request.initialFolder = RememberedFolder(FolderPurpose::Documents);
     const FileChoice choice = m_dialogs.ShowFileDialog(this, request);
-    if (!choice.path.isEmpty())
-        OpenDocument(choice.path, choice.title);
+    if (choice.path.isEmpty())
+        return;
+    RememberFolderOf(FolderPurpose::Documents, choice.path);
+    OpenDocument(choice.path, choice.title);
 }
 
 void frmMain::OpenDocument(const QString& path, const QString& title)
@@ -90,6 +94,7 @@ void frmMain::LoadDataFile(const QString& path, const QString& title)
     }
     setWindowTitle(kCaptionPrefix + title);
     m_currentFilePath = path;
+    m_documentPath = path;
 }
 
 void frmMain::mnuSave_Click() { (void)SaveDocument(); }
@@ -113,9 +118,16 @@ bool frmMain::SaveDocumentAs()
     request.kind = FileDialogKind::Save;
     request.filter = kDataFileFilter;
     request.defaultExtension = QStringLiteral("orv");
+    if (m_documentPath.isEmpty()) {
+        request.initialFolder = RememberedFolder(FolderPurpose::Documents);
+    } else {
+        request.initialFolder = FolderOf(AbsolutePath(m_documentPath));
+        request.proposedName = DisplayPath(FileNameOf(m_documentPath));
+    }
     const FileChoice choice = m_dialogs.ShowFileDialog(this, request);
     if (choice.path.isEmpty())
         return false;
+    RememberFolderOf(FolderPurpose::Documents, choice.path);
     if (!PassesFileNameRule(choice.path)) {
         ShowMessage(QStringLiteral("The file type is not supported!"));
         return false;
@@ -124,6 +136,7 @@ bool frmMain::SaveDocumentAs()
         return false;
     setWindowTitle(kCaptionPrefix + choice.title);
     m_currentFilePath = choice.path;
+    m_documentPath = choice.path;
     return true;
 }
 

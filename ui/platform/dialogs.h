@@ -4,7 +4,6 @@
 #pragma once
 
 #include <QString>
-#include <QStringList>
 
 class QWidget;
 
@@ -21,7 +20,8 @@ struct FileDialogRequest {
     // "ORV Calculation(*.orv)|*.orv".
     QString filter;
     QString defaultExtension;   // added to a name typed without one
-    QString initialFolder;      // empty: the dialog's own choice
+    QString initialFolder;      // a folder that does not exist: the working folder
+    QString proposedName;       // the file name the dialog starts with, if any
     bool fileMustExist = false; // an open dialog that returns only existing files
 };
 
@@ -58,10 +58,5 @@ public:
     virtual FileChoice ShowPreviewDialog(QWidget* parent, const FileDialogRequest& request,
                                          PreviewClient& preview) = 0;
 };
-
-// The name filters of a bar-separated filter text, as Qt's dialogs take
-// them: "*.jpg|*.jpg" becomes "*.jpg (*.jpg)"; a description that already
-// ends in its patterns in parentheses stays as it is.
-[[nodiscard]] QStringList NameFilters(const QString& barSeparatedFilter);
 
 } // namespace orv::ui

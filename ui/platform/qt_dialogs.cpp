@@ -3,12 +3,89 @@
 #include "ui/platform/app_info.h"
 #include "ui/platform/native_paths.h"
 
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QMessageBox>
 #include <QPointer>
 #include <QSpacerItem>
 
 namespace orv::ui {
+namespace {
+
+QString AnyCase(const QString& pattern)
+{
+    QString glob;
+    for (const QChar c : pattern) {
+        if (c.toLower() != c.toUpper())
+            glob += u'[' + c.toLower() + c.toUpper() + u']';
+        else
+            glob += c;
+    }
+    return glob;
+}
+
+void Configure(QFileDialog& dialog, const FileDialogRequest& request)
+{
+    const bool save = request.kind == FileDialogKind::Save;
+    dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(!save && request.fileMustExist ? QFileDialog::ExistingFile
+                                                      : QFileDialog::AnyFile);
+    // The filter's own description is what the user reads.
+    dialog.setOption(QFileDialog::HideNameFilterDetails);
+    // Save As replaces a file without asking, as it always has.
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    dialog.setNameFilters(AnyCaseNameFilters(request.filter));
+    dialog.setDefaultSuffix(request.defaultExtension);
+    dialog.setDirectory(StartFolder(request.initialFolder));
+    if (!request.proposedName.isEmpty())
+        dialog.selectFile(request.proposedName);
+}
+
+FileChoice ChoiceOf(const QFileDialog& dialog)
+{
+    const QString path = dialog.selectedFiles().value(0);
+    if (path.isEmpty())
+        return {};
+    return {path, DisplayPath(FileNameOf(path))};
+}
+
+// Puts the client's preview frame in the dialog's layout, beside the file
+// list, and forwards the highlighted file to it.
+void HostPreview(QFileDialog& dialog, PreviewClient& preview)
+{
+    QWidget* frame = preview.PreviewFrame();
+    if (auto* grid = qobject_cast<QGridLayout*>(dialog.layout()))
+        grid->addWidget(frame, 0, grid->columnCount(), grid->rowCount(), 1);
+    frame->show();
+    QObject::connect(&dialog, &QFileDialog::currentChanged, &dialog,
+                     [&preview](const QString& path) { preview.FileHighlighted(path); });
+}
+
+} // namespace
+
+QStringList AnyCaseNameFilters(const QString& barSeparatedFilter)
+{
+    const QStringList parts = barSeparatedFilter.split(u'|');
+    QStringList filters;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        QStringList patterns;
+        for (const QString& pattern : parts[i + 1].split(u';', Qt::SkipEmptyParts))
+            patterns << AnyCase(pattern.trimmed());
+        filters << parts[i] + QStringLiteral(" (") + patterns.join(u' ') + u')';
+    }
+    return filters;
+}
+
+QString StartFolder(const QString& requested)
+{
+    const QFileInfo folder(requested);
+    if (!requested.isEmpty() && folder.isDir())
+        return folder.absoluteFilePath();
+    return QDir::currentPath();
+}
+
 MessageAnswer QtDialogs::ShowMessage(QWidget* parent, const QString& text, MessageButtons buttons)
 {
     QMessageBox box(QMessageBox::NoIcon, kApplicationTitle, text, QMessageBox::NoButton, parent);
@@ -41,43 +118,22 @@ MessageAnswer QtDialogs::ShowMessage(QWidget* parent, const QString& text, Messa
     }
 }
 
-FileChoice ChoiceOf(const FileChooser& dialog)
-{
-    const QString& path = dialog.ChosenPath();
-    if (path.isEmpty())
-        return {};
-    return {path, DisplayPath(FileNameOf(path))};
-}
-
 FileChoice QtDialogs::ShowFileDialog(QWidget* parent, const FileDialogRequest& request)
 {
-    FileChooser dialog(parent, request);
+    QFileDialog dialog(parent);
+    Configure(dialog, request);
     if (dialog.exec() != QDialog::Accepted)
         return {};
     return ChoiceOf(dialog);
 }
 
-} // namespace orv::ui
-
-namespace orv::ui {
-
-void HostPreview(FileChooser& dialog, PreviewClient& preview)
-{
-    QWidget* frame = preview.PreviewFrame();
-    const QSize before = dialog.size();
-    QGridLayout* grid = dialog.Grid();
-    grid->addWidget(frame, 0, grid->columnCount(), grid->rowCount(), 1);
-    frame->show();
-    // The frame widens the dialog instead of narrowing the file list.
-    dialog.resize(before.width() + frame->width(), std::max(before.height(), frame->height()));
-    QObject::connect(&dialog, &FileChooser::currentChanged, &dialog,
-                     [&preview](const QString& path) { preview.FileHighlighted(path); });
-}
-
 FileChoice QtDialogs::ShowPreviewDialog(QWidget* parent, const FileDialogRequest& request,
                                         PreviewClient& preview)
 {
-    FileChooser dialog(parent, request);
+    QFileDialog dialog(parent);
+    // Only Qt's own dialog can show the frame.
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    Configure(dialog, request);
     QPointer<QWidget> frame = preview.PreviewFrame();
     QWidget* holder = frame->parentWidget();
     HostPreview(dialog, preview);

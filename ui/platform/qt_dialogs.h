@@ -1,10 +1,11 @@
-// The real dialogs: Qt's message box and the program's own file dialog,
-// which lists files by their patterns in any letter case on every desktop
-// and every file whatever its name is made of.
+// The real dialogs: Qt's message box and Qt's file dialog. Open and Save As
+// use the desktop's own file dialog where the desktop provides one; the
+// picture dialog is Qt's widget dialog, which can host the preview frame.
 #pragma once
 
 #include "ui/platform/dialogs.h"
-#include "ui/platform/file_chooser.h"
+
+class QFileDialog;
 
 namespace orv::ui {
 
@@ -17,11 +18,14 @@ public:
                                  PreviewClient& preview) override;
 };
 
-// Places the client's preview frame in the dialog's layout, beside the file
-// list, and forwards the highlighted file to it.
-void HostPreview(FileChooser& dialog, PreviewClient& preview);
+// The name filters a file dialog gets for a bar-separated filter: each shows
+// its description and matches its patterns in any letter case, since the
+// desktop's dialogs compare letter case and a club data file may be
+// HEADS.ORV ("*.orv" gives the pattern "*.[oO][rR][vV]").
+[[nodiscard]] QStringList AnyCaseNameFilters(const QString& barSeparatedFilter);
 
-// The path and title of the dialog's choice once it was accepted.
-[[nodiscard]] FileChoice ChoiceOf(const FileChooser& dialog);
+// The folder a dialog starts in: the requested one when it exists,
+// otherwise the working folder.
+[[nodiscard]] QString StartFolder(const QString& requested);
 
 } // namespace orv::ui
