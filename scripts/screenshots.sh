@@ -2,8 +2,10 @@
 # Starts the real program on a virtual display under a real window manager
 # (openbox) and photographs it as a user would see it: the splash window,
 # the main window with a few clubs, the editor after Calculate, and the grids
-# after Update; then the document is saved, the program quit and started
-# again, the file opened, and the grids compared with those before. Last, a
+# after Update, the picture, Save As and Open dialogs; then the document is
+# saved, the program quit and started again, the file opened (the Open
+# dialog lists copies in other letter cases), and the grids compared with
+# those before. Last, a
 # document of 120 realistic heads made with orv-calc is opened and shown at
 # its top and at its end.
 #   scripts/screenshots.sh [OUTPUT_FOLDER]   (default build/screenshots)
@@ -44,6 +46,8 @@ press() { xdotool key --window "$1" "$2"; sleep 0.3; }
 click_at() { xdotool mousemove --window "$1" "$2" "$3" click 1; sleep 0.4; }
 
 cd "$(mktemp -d)"
+# The program's settings (remembered folders) stay in this session.
+export XDG_CONFIG_HOME="$PWD/config"
 # The picture dialog starts in ./RaviDazov: put a head photo there.
 mkdir RaviDazov
 convert -size 320x240 radial-gradient:'#9fb4c7'-'#2b3036' -fill '#e0a830' -draw 'ellipse 160,120 90,50 0,360' RaviDazov/driver.jpg
@@ -97,12 +101,13 @@ retype_cm() { click_at "$editor" "$cm_x" "$cm_y"; xdotool key --window "$editor"
 retype_cm 100; click_at "$editor" "$calc_x" "$buttons_y"
 shot editor-findings
 retype_cm 10; click_at "$editor" "$calc_x" "$buttons_y"
-# Browse: the open dialog with the preview frame beside the list; the first
-# file is highlighted, then the dialog is cancelled.
+# Browse: Qt's open dialog with the preview frame beside the list; the
+# photo is highlighted (the list has the focus after a Tab back from the
+# file name), then the dialog is cancelled.
 click_at "$editor" $(( (8235 + 735 / 2) / 15 )) $(( (6075 + 315 / 2) / 15 ))
-browse=$(xdotool search --onlyvisible --name "VOVE-ROZO ORV" | tail -1)
+browse=$(wait_window "Open")
 xdotool windowfocus "$browse"; sleep 0.5
-xdotool mousemove --window "$browse" 150 72 click 1; sleep 0.5   # the first file of the list
+xdotool key shift+Tab Home; sleep 0.5
 shot editor-browse
 xdotool key Escape; sleep 0.5
 xdotool windowfocus "$editor"; sleep 0.3
@@ -127,14 +132,16 @@ shot_client main-two-computed-client "$main"
 document="$PWD/heads.orv"
 menu_keys() { xdotool windowfocus "$main"; sleep 0.3; xdotool key alt+f; sleep 0.3; xdotool key "$@"; sleep 0.8; }
 menu_keys s s Return   # File, Save As
+wait_window "Save As" >/dev/null
+shot save-as-dialog
 xdotool type --delay 20 "$document"; xdotool key Return; sleep 0.8
 menu_keys x            # File, Exit
 shot exit-question
 xdotool key n; sleep 1                                            # Save datas? No
 if kill -0 "$pid" 2>/dev/null; then echo "the program did not end" >&2; exit 1; fi
 [[ -s "$document" ]] || { echo "nothing was saved" >&2; exit 1; }
-# A copy named in Latin-1, as from an old disk: the open dialog lists it.
-cp "$document" "$PWD/h"$'\xe9'"ads.orv"
+# Copies in other letter cases: the open dialog lists them too.
+cp "$document" "$PWD/HEADS-COPY.ORV"; cp "$document" "$PWD/Heads-copy.Orv"; touch notes.txt
 
 "$program" &
 pid=$!
@@ -144,6 +151,7 @@ xdotool windowfocus "$splash"; sleep 0.3; xdotool key Escape    # a key closes t
 main=$(wait_window "VOVE-ROZO ORV" --pid "$pid")
 sleep 0.5
 menu_keys o            # File, Open
+wait_window "Open" >/dev/null
 shot open-dialog
 xdotool type --delay 20 "$document"; xdotool key Return; sleep 0.8
 settle_grids

@@ -6,10 +6,15 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFontMetrics>
 #include <QGridLayout>
+#include <QHeaderView>
 #include <QMessageBox>
 #include <QPointer>
 #include <QSpacerItem>
+#include <QTreeView>
+
+#include <algorithm>
 
 namespace orv::ui {
 namespace {
@@ -24,6 +29,19 @@ QString AnyCase(const QString& pattern)
             glob += c;
     }
     return glob;
+}
+
+// Qt's own dialog opens wide enough for whole names, and its detail columns
+// show whole sizes and dates; a desktop's dialog keeps its own looks.
+void FitQtDialog(QFileDialog& dialog)
+{
+    const QFontMetrics metrics = dialog.fontMetrics();
+    dialog.resize(dialog.sizeHint().expandedTo(
+        QSize(metrics.averageCharWidth() * 110, metrics.height() * 26)));
+    if (auto* details = dialog.findChild<QTreeView*>(QStringLiteral("treeView"))) {
+        for (int column = 1; column < details->header()->count(); ++column)
+            details->header()->setSectionResizeMode(column, QHeaderView::ResizeToContents);
+    }
 }
 
 void Configure(QFileDialog& dialog, const FileDialogRequest& request)
@@ -41,6 +59,7 @@ void Configure(QFileDialog& dialog, const FileDialogRequest& request)
     dialog.setDirectory(StartFolder(request.initialFolder));
     if (!request.proposedName.isEmpty())
         dialog.selectFile(request.proposedName);
+    FitQtDialog(dialog);
 }
 
 FileChoice ChoiceOf(const QFileDialog& dialog)
@@ -56,9 +75,12 @@ FileChoice ChoiceOf(const QFileDialog& dialog)
 void HostPreview(QFileDialog& dialog, PreviewClient& preview)
 {
     QWidget* frame = preview.PreviewFrame();
+    const QSize before = dialog.size();
     if (auto* grid = qobject_cast<QGridLayout*>(dialog.layout()))
         grid->addWidget(frame, 0, grid->columnCount(), grid->rowCount(), 1);
     frame->show();
+    // The frame widens the dialog instead of narrowing the file list.
+    dialog.resize(before.width() + frame->width(), std::max(before.height(), frame->height()));
     QObject::connect(&dialog, &QFileDialog::currentChanged, &dialog,
                      [&preview](const QString& path) { preview.FileHighlighted(path); });
 }
