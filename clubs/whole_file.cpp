@@ -118,13 +118,13 @@ WholeFileWriter::WholeFileWriter(const std::filesystem::path& path)
         ThrowWriteError(path, error);
     }
     if (exists) {
-        // Owner and group as they were, as far as this user may give them;
-        // the mode afterwards, since a change of owner can clear its bits.
+        // Owner and group as they were, as far as this user may give them.
         if (::fchown(m_fd, existing.st_uid, existing.st_gid) != 0)
             (void)::fchown(m_fd, static_cast<uid_t>(-1), existing.st_gid);
     }
-    if (::fchmod(m_fd, exists ? (existing.st_mode & 07777) : NewFileMode()) != 0)
-        ThrowWriteError(path, errno);
+    // Set by Commit, after the last write: a change of owner, and a write by
+    // a user who is not root, clear the set-user-ID and set-group-ID bits.
+    m_mode = exists ? (existing.st_mode & 07777) : NewFileMode();
     m_buffer.reserve(kBufferSize);
 }
 
@@ -163,7 +163,7 @@ void WholeFileWriter::Commit()
         m_committed = true;
         return;
     }
-    if (::fsync(fd) != 0) {
+    if (::fchmod(fd, m_mode) != 0 || ::fsync(fd) != 0) {
         const int error = errno;
         ::close(fd);
         ThrowWriteError(m_path, error);

@@ -14,6 +14,8 @@
 #include <string>
 #include <string_view>
 
+#include <sys/types.h>
+
 namespace orv {
 
 // Every failure throws std::system_error whose text names the path and the
@@ -37,6 +39,7 @@ private:
     std::filesystem::path m_target; // the file the links lead to
     std::string m_temporary;        // empty when writing the target directly
     int m_fd = -1;
+    mode_t m_mode = 0; // the file's mode once written
     std::string m_buffer;
     bool m_committed = false;
 };

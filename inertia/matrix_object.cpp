@@ -1,4 +1,4 @@
-#include "inertia/matrix_object.h"
+#include "inertia/internal/matrix_object.h"
 
 #include <Eigen/Core>
 #include <Eigen/Eigenvalues>

@@ -5,7 +5,7 @@
 
 #include "clubs/club_record.h"
 #include "inertia/ellipsoid_of_inertia.h"
-#include "inertia/matrix_object.h"
+#include "inertia/internal/matrix_object.h"
 #include "numeric/arithmetic_error.h"
 #include "numeric/vec3.h"
 

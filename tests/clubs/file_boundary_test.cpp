@@ -11,6 +11,7 @@
 
 #include <random>
 
+#include <grp.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -121,6 +122,36 @@ TEST(FileBoundary, SavingKeepsTheOwnerAndGroup)
     ASSERT_EQ(::stat(path.c_str(), &info), 0);
     EXPECT_EQ(info.st_uid, 1000u);
     EXPECT_EQ(info.st_gid, 1000u);
+    EXPECT_EQ(ReadDataFile(path).size(), 4u);
+}
+
+// An ordinary user's save keeps the file's group, one of the user's own
+// groups but not the one new files get, and its set-user-ID and
+// set-group-ID bits.
+TEST(FileBoundary, AUsersSaveKeepsTheirGroupAndTheSetIdBits)
+{
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "only root can become another user";
+    constexpr gid_t kUsers = 100; // a supplementary group of the user
+    TemporaryFolder folder;
+    const auto path = folder.path() / "shared.orv";
+    SaveDataFile(path, ClubList());
+    ASSERT_EQ(::chown(folder.path().c_str(), kNobody, kNobody), 0);
+    ASSERT_EQ(::chown(path.c_str(), kNobody, kUsers), 0);
+    ASSERT_EQ(::chmod(path.c_str(), 06664), 0);
+    const int status = InChildProcess([&] {
+        const gid_t groups[] = {kUsers};
+        if (::setgroups(1, groups) != 0 || ::setgid(kNobody) != 0 || ::setuid(kNobody) != 0)
+            return 2;
+        SaveDataFile(path, ThreeClubs());
+        return 0;
+    });
+    ASSERT_EQ(status, 0);
+    struct stat info { };
+    ASSERT_EQ(::stat(path.c_str(), &info), 0);
+    EXPECT_EQ(info.st_uid, kNobody);
+    EXPECT_EQ(info.st_gid, kUsers);
+    EXPECT_EQ(info.st_mode & 07777, 06664u);
     EXPECT_EQ(ReadDataFile(path).size(), 4u);
 }
 

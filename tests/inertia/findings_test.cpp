@@ -114,6 +114,24 @@ TEST(Findings, TheSentenceNamesTheValues)
     EXPECT_NE(findings.front().text.find("-3 g"), std::string::npos) << findings.front().text;
 }
 
+// Two moments count as one when they are less than 1% of the largest apart:
+// 0.99% is too close, 1.01% is not.
+TEST(Findings, AxesIllDefinedBelowOnePercentOfTheLargestMoment)
+{
+    const struct {
+        double gapPercent;
+        bool illDefined;
+    } cases[] = {{0.99, true}, {1.01, false}};
+    for (const auto& c : cases) {
+        // Moments 2, 3 and z with (z - 3) / z the given gap.
+        const auto z = static_cast<float>(3 / (1 - c.gapPercent / 100));
+        const std::vector<FindingCode> codes = Codes(Diagonal(2, 3, z));
+        EXPECT_EQ(std::count(codes.begin(), codes.end(), FindingCode::AxesIllDefined),
+                  c.illDefined ? 1 : 0)
+            << c.gapPercent << "%";
+    }
+}
+
 TEST(Findings, ConsistentBodiesHaveNone)
 {
     using namespace orv::testing;

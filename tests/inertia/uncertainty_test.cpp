@@ -111,7 +111,12 @@ TEST_P(UncertaintyTest, AgreesWithMonteCarloWithinTenPercent)
 INSTANTIATE_TEST_SUITE_P(RotatedBoxes, UncertaintyTest,
                          ::testing::Values(Box{0.2, {10, 6, 4}, {30, 20, 10}, {1.5, -2, 0.5}},
                                            Box{0.35, {9, 5, 3}, {-40, 65, 15}, {-1, 2.5, -1}},
-                                           Box{0.25, {12, 7, 2.5}, {120, -30, 80}, {3, 1, -0.5}}));
+                                           Box{0.25, {12, 7, 2.5}, {120, -30, 80}, {3, 1, -0.5}},
+                                           // Turned 30 degrees about x, then 45 about z:
+                                           // one axis is (-0.61, 0.61, 0.5), where the
+                                           // decomposition's choice of its sign flips with
+                                           // the smallest change of a reading.
+                                           Box{0.2, {10, 6, 4}, {45, 0, 30}, {1.5, -2, 0.5}}));
 
 TEST(Uncertainty, ExactInputsGiveExactResults)
 {
@@ -125,6 +130,52 @@ TEST(Uncertainty, ExactInputsGiveExactResults)
     for (int k = 0; k < 13; ++k)
         EXPECT_EQ(some[k], 0.0) << kResultReals[k].name;
     EXPECT_NEAR(some[13], 2, 1e-3);
+}
+
+// The diagonal moments about the centre of gravity are the axis readings
+// less a fixed transfer: their uncertainty is the reading's own, absolute
+// in kg-cm^2 or a percentage of each reading.
+TEST(Uncertainty, AReadingsUncertaintyIsAbsoluteOrAPercentage)
+{
+    const struct {
+        double reading;
+        bool inPercent;
+        double expected[3]; // u(IxxC), u(IyyC), u(IzzC)
+    } cases[] = {{0.01, false, {0.01, 0.01, 0.01}}, {1, true, {0.0285, 0.0325, 0.045}}};
+    for (const auto& c : cases) {
+        InputUncertainties u;
+        u.reading = c.reading;
+        u.readingInPercent = c.inPercent;
+        const ResultUncertainties result = UncertaintiesOf(WorkedExample(), u);
+        for (int i = 0; i < 3; ++i)
+            EXPECT_NEAR(result[9 + i], c.expected[i], 1e-3 * c.expected[i])
+                << kResultReals[9 + i].name << (c.inPercent ? " in percent" : " absolute");
+    }
+}
+
+// Two moments within 1% of each other and a third well apart: only the two
+// close axes have angles without a derivative.
+TEST(Uncertainty, OnlyTheTwoCloseAxesHaveInfiniteAngles)
+{
+    ClubMeasurements club = WorkedExample();
+    club.CMx = club.CMy = club.CMz = 0;
+    club.Ixx = 2;
+    club.Iyy = 3;
+    club.Izz = 3.02f;
+    club.Ixy = 2.5f;
+    club.Iyz = 3.01f;
+    club.Izx = 2.51f;
+    InputUncertainties u;
+    u.reading = 0.5;
+    u.readingInPercent = true;
+    const ResultUncertainties result = UncertaintiesOf(club, u);
+    // EigenX 3.02 and EigenY 3 are the close pair; EigenZ 2 lies along x.
+    for (int angle : {3, 4, 6, 7})
+        EXPECT_TRUE(std::isinf(result[angle])) << kResultReals[angle].name;
+    for (int angle : {5, 8})
+        EXPECT_TRUE(std::isfinite(result[angle])) << kResultReals[angle].name;
+    for (int moment : {0, 1, 2})
+        EXPECT_TRUE(std::isfinite(result[moment])) << kResultReals[moment].name;
 }
 
 TEST(Uncertainty, WhereNoDerivativeExistsTheUncertaintyIsInfinite)

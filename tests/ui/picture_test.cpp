@@ -5,7 +5,7 @@
 #include "tests/ui/editor_fixture.h"
 
 #include "ui/artwork/artwork.h"
-#include "ui/editor/picture_types.h"
+#include "ui/editor/internal/picture_types.h"
 #include "ui/platform/native_paths.h"
 #include "ui/platform/picture_loader.h"
 #include "ui/platform/qt_dialogs.h"

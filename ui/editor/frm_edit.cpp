@@ -5,7 +5,7 @@
 #include "numeric/arithmetic_error.h"
 #include "numeric/number_text.h"
 #include "ui/artwork/artwork.h"
-#include "ui/editor/picture_types.h"
+#include "ui/editor/internal/picture_types.h"
 #include "ui/platform/app_info.h"
 #include "ui/platform/fonts.h"
 #include "ui/platform/native_paths.h"

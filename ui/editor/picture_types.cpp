@@ -1,4 +1,4 @@
-#include "ui/editor/picture_types.h"
+#include "ui/editor/internal/picture_types.h"
 
 #include <QStringList>
 
