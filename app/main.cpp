@@ -16,6 +16,28 @@
 #include <QApplication>
 
 #include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+QtMessageHandler g_qtMessages = nullptr;
+
+// While the application object starts, Qt's only fatal message is that no
+// display (no platform) could be opened, after which it would abort: say so
+// in one line and end with status 1 instead.
+void NoDisplayIsAnError(QtMsgType type, const QMessageLogContext& context, const QString& message)
+{
+    if (type != QtFatalMsg) {
+        g_qtMessages(type, context, message);
+        return;
+    }
+    std::fputs("orv: no display could be opened; start orv on a desktop, or set DISPLAY or "
+               "WAYLAND_DISPLAY\n",
+               stderr);
+    std::_Exit(1);
+}
+
+} // namespace
 
 int main(int argc, char** argv)
 {
@@ -37,7 +59,9 @@ int main(int argc, char** argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
 
     QtDialogs dialogs;
+    g_qtMessages = qInstallMessageHandler(NoDisplayIsAnError);
     GuardedApplication app(argc, argv, dialogs);
+    qInstallMessageHandler(g_qtMessages);
     QApplication::setApplicationName(kApplicationTitle);
     QApplication::setApplicationVersion(QString::fromLatin1(orv::kVersionText));
     QApplication::setDesktopFileName(QStringLiteral("org.example.orv"));

@@ -4,27 +4,53 @@
 #include "cli/parallel.h"
 #include "inertia/ellipsoid_of_inertia.h"
 
+#include <cfloat>
 #include <charconv>
 #include <cmath>
+#include <variant>
 #include <vector>
 
 namespace orv::cli {
 namespace {
 
-// A non-negative number, with "%" allowed at the end when `percent` is given.
-std::optional<double> ReadAmount(const std::string& text, bool* percent)
+// The largest uncertainty taken: beyond the largest reading a club data file
+// holds, an uncertainty describes nothing and its square could overflow,
+// which would read as "no derivative".
+constexpr double kLargestAmount = FLT_MAX;
+
+// A non-negative number ("+0.1" and ".1" as well), with "%" at the end when
+// `percent` is given; otherwise what is wrong with it.
+std::variant<double, std::string> ReadAmount(const std::string& option, const std::string& text,
+                                             bool* percent)
 {
+    const std::string quoted = option + ": \"" + text + "\" ";
     std::string_view digits(text);
     if (percent != nullptr) {
         *percent = digits.ends_with('%');
         if (*percent)
             digits.remove_suffix(1);
     }
+    if (percent == nullptr && digits.ends_with('%'))
+        return quoted + "is a percentage, which only --u-moment takes";
+    const bool plus = digits.starts_with('+');
+    if (plus)
+        digits.remove_prefix(1);
     double value = 0;
     const auto result = std::from_chars(digits.data(), digits.data() + digits.size(), value);
-    if (result.ec != std::errc{} || result.ptr != digits.data() + digits.size()
-        || !std::isfinite(value) || value < 0)
-        return std::nullopt;
+    const bool spelledOut = digits.find_first_of("iInN") != std::string_view::npos; // inf, nan
+    if (digits.empty() || result.ptr != digits.data() + digits.size()
+        || (result.ec != std::errc{} && result.ec != std::errc::result_out_of_range) || spelledOut
+        || (plus && (digits[0] == '-' || digits[0] == '+')))
+        return quoted + "is not a number";
+    if (value < 0)
+        return quoted + "is below 0";
+    // Out of range below the smallest double: as good as 0.
+    const bool tiny = digits.find("e-") != std::string_view::npos
+                      || digits.find("E-") != std::string_view::npos;
+    if (result.ec == std::errc::result_out_of_range && tiny)
+        return 0.0;
+    if (result.ec == std::errc::result_out_of_range || !(value <= kLargestAmount))
+        return quoted + "is too large: an uncertainty is at most 3.4E+38";
     return value;
 }
 
@@ -44,7 +70,7 @@ struct ClubCheck {
 
 } // namespace
 
-std::optional<CheckRequest> ReadCheckArguments(std::span<const std::string> arguments)
+CheckArguments ReadCheckArguments(std::span<const std::string> arguments)
 {
     CheckRequest request;
     std::vector<std::string> files;
@@ -54,35 +80,30 @@ std::optional<CheckRequest> ReadCheckArguments(std::span<const std::string> argu
             files.push_back(word);
             continue;
         }
-        if (i + 1 == arguments.size())
-            return std::nullopt;
-        const std::string& amount = arguments[++i];
         InputUncertainties& u = request.uncertainties;
-        std::optional<double> value;
-        if (word == "--u-moment") {
-            value = ReadAmount(amount, &u.readingInPercent);
-            u.reading = value.value_or(0);
-        } else {
-            value = ReadAmount(amount, nullptr);
-            double* target = word == "--u-mass"     ? &u.mass
-                             : word == "--u-cm"     ? &u.centre
-                             : word == "--u-volume" ? &u.volume
-                             : word == "--u-lie"    ? &u.lieAngle
-                                                    : nullptr;
-            if (target == nullptr)
-                return std::nullopt;
-            *target = value.value_or(0);
-        }
-        if (!value)
-            return std::nullopt;
+        double* target = word == "--u-mass"     ? &u.mass
+                         : word == "--u-cm"     ? &u.centre
+                         : word == "--u-moment" ? &u.reading
+                         : word == "--u-volume" ? &u.volume
+                         : word == "--u-lie"    ? &u.lieAngle
+                                                : nullptr;
+        if (target == nullptr)
+            return {std::nullopt, word + ": there is no such option"};
+        if (i + 1 == arguments.size())
+            return {std::nullopt, word + ": its value is missing"};
+        const auto value = ReadAmount(word, arguments[++i],
+                                      target == &u.reading ? &u.readingInPercent : nullptr);
+        if (const auto* problem = std::get_if<std::string>(&value))
+            return {std::nullopt, *problem};
+        *target = std::get<double>(value);
         request.withUncertainties = true;
     }
     if (files.empty() || files.size() > 2)
-        return std::nullopt;
+        return {};
     request.input = files[0];
     if (files.size() == 2)
         request.output = files[1];
-    return request;
+    return {request, {}};
 }
 
 CheckReport CheckClubs(const ClubList& list, const CheckRequest& request)

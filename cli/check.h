@@ -18,10 +18,14 @@ struct CheckRequest {
     InputUncertainties uncertainties;
 };
 
-// The request of `check`'s arguments (after the word check), or nothing when
-// they are not of its form.
-[[nodiscard]] std::optional<CheckRequest>
-ReadCheckArguments(std::span<const std::string> arguments);
+// The request of `check`'s arguments (after the word check), or nothing
+// when they are not of its form; then `problem` says, where it can, which
+// option or value is wrong ("--u-mass: "abc" is not a number").
+struct CheckArguments {
+    std::optional<CheckRequest> request;
+    std::string problem;
+};
+[[nodiscard]] CheckArguments ReadCheckArguments(std::span<const std::string> arguments);
 
 struct CheckReport {
     std::string csv;

@@ -161,12 +161,15 @@ ExitStatus RunOrvCalc(std::span<const std::string> arguments, std::ostream& out,
     }
     const std::string command = arguments.empty() ? std::string() : arguments[0];
     const std::span<const std::string> rest = arguments.empty() ? arguments : arguments.subspan(1);
-    const std::optional<CheckRequest> check = command == "check" ? ReadCheckArguments(rest)
-                                                                 : std::nullopt;
+    const CheckArguments checkArguments = command == "check" ? ReadCheckArguments(rest)
+                                                             : CheckArguments{};
+    const std::optional<CheckRequest>& check = checkArguments.request;
     const bool fits = (command == "export" && (rest.size() == 1 || rest.size() == 2))
                       || ((command == "recompute" || command == "import") && rest.size() == 2)
                       || check.has_value();
     if (!fits) {
+        if (!checkArguments.problem.empty())
+            err << "orv-calc: " << checkArguments.problem << "\n\n";
         err << kUsage;
         return ExitStatus::WrongUsage;
     }

@@ -1,6 +1,7 @@
 #include "clubs/whole_file.h"
 
 #include <cerrno>
+#include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <system_error>
@@ -13,31 +14,78 @@ constexpr std::size_t kBufferSize = 64 * 1024;
 // The longest chain of links followed, as the kernel allows.
 constexpr int kMostLinks = 40;
 
+// A failure to save, its text exactly as it reads: the path and why.
+class SaveError : public std::system_error {
+public:
+    SaveError(std::error_code code, std::string text)
+        : std::system_error(code)
+        , m_text(std::move(text))
+    {
+    }
+    [[nodiscard]] const char* what() const noexcept override { return m_text.c_str(); }
+
+private:
+    std::string m_text;
+};
+
 [[noreturn]] void ThrowWriteError(const std::filesystem::path& path, int error)
 {
-    throw std::system_error(error, std::generic_category(), "Cannot save " + path.string());
+    throw SaveError(std::error_code(error, std::generic_category()),
+                    "Cannot save " + path.string() + ": " + std::strerror(error));
 }
 
-[[noreturn]] void ThrowWriteError(const std::filesystem::path& path, const std::string& why)
+[[noreturn]] void ThrowWriteError(const std::filesystem::path& path, const std::string& why,
+                                  std::errc code = std::errc::invalid_argument)
 {
-    throw std::system_error(std::make_error_code(std::errc::invalid_argument),
-                            "Cannot save " + path.string() + ": " + why);
+    throw SaveError(std::make_error_code(code), "Cannot save " + path.string() + ": " + why);
 }
 
-// The file the path leads to through any links; a link that leads nowhere
+// The descriptor of this process that a path names, as shells hand outputs
+// over: /dev/stdout, /dev/stderr, /dev/fd/N, /proc/self/fd/N (and
+// /proc/PID/fd/N with this process's PID); -1 for any other path.
+int NamedDescriptor(const std::filesystem::path& path)
+{
+    const std::string name = path.lexically_normal().string();
+    if (name == "/dev/stdout")
+        return STDOUT_FILENO;
+    if (name == "/dev/stderr")
+        return STDERR_FILENO;
+    const std::string ownProc = "/proc/" + std::to_string(::getpid()) + "/fd/";
+    for (const std::string& prefix : {std::string("/dev/fd/"), std::string("/proc/self/fd/"),
+                                      std::string("/proc/thread-self/fd/"), ownProc}) {
+        if (!name.starts_with(prefix))
+            continue;
+        const std::string number = name.substr(prefix.size());
+        if (number.empty() || number.size() > 9
+            || number.find_first_not_of("0123456789") != std::string::npos)
+            return -1;
+        return std::stoi(number);
+    }
+    return -1;
+}
+
+// Where the path leads through any links: a descriptor this process holds
+// (named on the way), or the file at the end; a link that leads nowhere
 // names the file to create.
-std::filesystem::path FollowLinks(const std::filesystem::path& path)
+struct Destination {
+    std::filesystem::path file;
+    int descriptor = -1;
+};
+
+Destination FollowLinks(const std::filesystem::path& path)
 {
     std::filesystem::path current = path;
     for (int hop = 0; hop < kMostLinks; ++hop) {
+        if (const int descriptor = NamedDescriptor(current); descriptor >= 0)
+            return {current, descriptor};
         struct stat info { };
         if (::lstat(current.c_str(), &info) != 0) {
             if (errno == ENOENT)
-                return current;
+                return {current};
             ThrowWriteError(path, errno);
         }
         if (!S_ISLNK(info.st_mode))
-            return current;
+            return {current};
         std::string target(static_cast<std::size_t>(info.st_size > 0 ? info.st_size : 4096) + 1,
                            '\0');
         const ssize_t length = ::readlink(current.c_str(), target.data(), target.size());
@@ -89,23 +137,20 @@ std::filesystem::path FolderOf(const std::filesystem::path& target)
 
 WholeFileWriter::WholeFileWriter(const std::filesystem::path& path)
     : m_path(path)
-    , m_target(FollowLinks(path))
 {
-    struct stat existing { };
-    const bool exists = ::stat(m_target.c_str(), &existing) == 0;
-    if (exists && (S_ISCHR(existing.st_mode) || S_ISFIFO(existing.st_mode))) {
-        // A stream, not a file to replace. O_NONBLOCK: a FIFO nobody reads
-        // from fails at once instead of waiting.
-        m_fd = ::open(m_target.c_str(), O_WRONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
-        if (m_fd < 0 && errno == ENXIO)
-            ThrowWriteError(path, "no program reads from that FIFO");
-        if (m_fd < 0)
-            ThrowWriteError(path, errno);
-        ::fcntl(m_fd, F_SETFL, ::fcntl(m_fd, F_GETFL) & ~O_NONBLOCK);
+    const Destination destination = FollowLinks(path);
+    m_target = destination.file;
+    if (destination.descriptor >= 0) {
+        OpenDescriptor(destination.descriptor);
         return;
     }
-    if (exists && !S_ISREG(existing.st_mode))
-        ThrowWriteError(path, S_ISDIR(existing.st_mode) ? "it is a folder" : "it is not a file");
+    // What the path is once the system follows it, magic links included.
+    struct stat existing { };
+    const bool exists = ::stat(path.c_str(), &existing) == 0;
+    if (exists && !S_ISREG(existing.st_mode)) {
+        OpenStream(existing.st_mode);
+        return;
+    }
     if (exists && ::faccessat(AT_FDCWD, m_target.c_str(), W_OK, AT_EACCESS) != 0)
         ThrowWriteError(path, errno);
 
@@ -115,6 +160,12 @@ WholeFileWriter::WholeFileWriter(const std::filesystem::path& path)
     if (m_fd < 0) {
         const int error = errno;
         m_temporary.clear();
+        if (error == EACCES && exists)
+            ThrowWriteError(path,
+                            "the folder " + FolderOf(m_target).string()
+                                + " must be writable too, since the file is replaced as a whole ("
+                                + std::strerror(error) + ")",
+                            std::errc::permission_denied);
         ThrowWriteError(path, error);
     }
     if (exists) {
@@ -126,6 +177,36 @@ WholeFileWriter::WholeFileWriter(const std::filesystem::path& path)
     // a user who is not root, clear the set-user-ID and set-group-ID bits.
     m_mode = exists ? (existing.st_mode & 07777) : NewFileMode();
     m_buffer.reserve(kBufferSize);
+}
+
+void WholeFileWriter::OpenDescriptor(int descriptor)
+{
+    // A copy of the descriptor shares its place in the file: an append
+    // stays an append, and what others wrote before stays.
+    m_fd = ::fcntl(descriptor, F_DUPFD_CLOEXEC, 0);
+    if (m_fd < 0)
+        ThrowWriteError(m_path, errno == EBADF ? std::string("no such descriptor is open")
+                                               : std::string(std::strerror(errno)));
+    if ((::fcntl(m_fd, F_GETFL) & O_ACCMODE) == O_RDONLY)
+        ThrowWriteError(m_path, "it is open only for reading");
+}
+
+void WholeFileWriter::OpenStream(mode_t kind)
+{
+    if (S_ISDIR(kind))
+        ThrowWriteError(m_path, "it is a folder", std::errc::is_a_directory);
+    if (S_ISBLK(kind))
+        ThrowWriteError(m_path, "it is a disk device, which is never written over");
+    if (S_ISSOCK(kind))
+        ThrowWriteError(m_path, "it is a socket, which cannot be opened as a file");
+    // A device or a FIFO is written to as it stands. O_NONBLOCK: a FIFO
+    // nobody reads from fails at once instead of waiting.
+    m_fd = ::open(m_path.c_str(), O_WRONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    if (m_fd < 0 && errno == ENXIO)
+        ThrowWriteError(m_path, "no program reads from that FIFO");
+    if (m_fd < 0)
+        ThrowWriteError(m_path, errno);
+    ::fcntl(m_fd, F_SETFL, ::fcntl(m_fd, F_GETFL) & ~O_NONBLOCK);
 }
 
 WholeFileWriter::~WholeFileWriter()

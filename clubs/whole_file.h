@@ -6,8 +6,13 @@
 // The target is the file at the end of any links (a dangling link gets its
 // file created). An existing file keeps its permissions, and its owner and
 // group where the system allows it; a read-only one is refused, as a plain
-// write would refuse it. A character device or a FIFO (/dev/null,
-// /dev/stdout, a pipe) is written to directly; other kinds are refused.
+// write would refuse it.
+//
+// What is no file to replace is written to directly, from where it stands:
+// a descriptor the path names (/dev/stdout, /dev/stderr, /dev/fd/N,
+// /proc/self/fd/N), so that an append stays an append and a pipe or socket
+// gets the bytes; and a character device or FIFO (/dev/null, a named pipe).
+// Folders, disk devices and socket files are refused.
 #pragma once
 
 #include <filesystem>
@@ -34,6 +39,9 @@ public:
 
 private:
     void Flush();
+    // Writing straight into an open descriptor, or into a device or FIFO.
+    void OpenDescriptor(int descriptor);
+    void OpenStream(mode_t kind);
 
     std::filesystem::path m_path;   // as the caller named it, for messages
     std::filesystem::path m_target; // the file the links lead to

@@ -142,5 +142,48 @@ TEST_F(CheckTest, BadFilesExitWithOneAndBadUsageWithTwo)
         EXPECT_EQ(OrvCalc(words).status, ExitStatus::WrongUsage) << words.back();
 }
 
+// A wrong option or value is named before the usage, with status 2.
+TEST_F(CheckTest, AWrongOptionValueIsNamed)
+{
+    const struct {
+        std::vector<std::string> options;
+        const char* said;
+    } cases[] = {
+        {{"--u-mass", "abc"}, "--u-mass: \"abc\" is not a number"},
+        {{"--u-mass", "-1"}, "--u-mass: \"-1\" is below 0"},
+        {{"--u-lie", "inf"}, "--u-lie: \"inf\" is not a number"},
+        {{"--u-moment", "+-1%"}, "--u-moment: \"+-1%\" is not a number"},
+        {{"--u-cm", "1%"}, "--u-cm: \"1%\" is a percentage, which only --u-moment takes"},
+        // So large that its square would overflow and read as "no derivative".
+        {{"--u-volume", "1e200"},
+         "--u-volume: \"1e200\" is too large: an uncertainty is at most 3.4E+38"},
+        {{"--u-volume", "1e400"},
+         "--u-volume: \"1e400\" is too large: an uncertainty is at most 3.4E+38"},
+        {{"--u-bogus", "1"}, "--u-bogus: there is no such option"},
+        {{"--u-mass"}, "--u-mass: its value is missing"},
+    };
+    for (const auto& c : cases) {
+        std::vector<std::string> words = {"check", Path("mixed.orv")};
+        words.insert(words.end(), c.options.begin(), c.options.end());
+        const CheckRun run = OrvCalc(words);
+        EXPECT_EQ(run.status, ExitStatus::WrongUsage) << c.said;
+        EXPECT_TRUE(run.err.starts_with("orv-calc: " + std::string(c.said) + "\n\nUsage:"))
+            << run.err;
+    }
+}
+
+TEST_F(CheckTest, AValueMayCarryAPlusSign)
+{
+    const auto plus = OrvCalc(
+        {"check", Path("sound.orv"), "--u-mass", "+0.1", "--u-moment", "+.5%"});
+    const auto plain = OrvCalc(
+        {"check", Path("sound.orv"), "--u-mass", ".1", "--u-moment", "0.5%"});
+    EXPECT_EQ(plus.status, ExitStatus::Success) << plus.err;
+    EXPECT_EQ(plus.out, plain.out);
+    // A value below the smallest double is as good as 0.
+    EXPECT_EQ(OrvCalc({"check", Path("sound.orv"), "--u-cm", "1e-400"}).status,
+              ExitStatus::Success);
+}
+
 } // namespace
 } // namespace orv::cli

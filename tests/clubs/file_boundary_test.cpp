@@ -217,10 +217,41 @@ TEST(FileBoundary, LinksInACircleAndFoldersAreRefused)
             SaveDataFile(folder.path() / name, ThreeClubs());
             ADD_FAILURE() << name;
         } catch (const ClubFileError& error) {
-            EXPECT_NE(std::string(error.what()).find(says), std::string::npos) << error.what();
+            // The reason ends the message, with nothing after it.
+            EXPECT_TRUE(std::string(error.what()).ends_with(says)) << error.what();
         }
     }
     EXPECT_TRUE(std::filesystem::is_directory(folder.path() / "folder.orv"));
+}
+
+// A file the user may write, in a folder the user may not: the file is
+// replaced as a whole, so the message says the folder must be writable.
+TEST(FileBoundary, AFolderThatIsNotWritableIsNamed)
+{
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "only root can become another user";
+    TemporaryFolder folder;
+    const auto path = folder.path() / "theirs.orv";
+    SaveDataFile(path, ClubList());
+    const std::string before = ReadWholeFile(path);
+    ASSERT_EQ(::chown(path.c_str(), kNobody, kNobody), 0);
+    ASSERT_EQ(::chmod(folder.path().c_str(), 0755), 0);
+    const int status = InChildProcess([&] {
+        if (::setgid(kNobody) != 0 || ::setuid(kNobody) != 0)
+            return 2;
+        try {
+            SaveDataFile(path, ThreeClubs());
+            return 1;
+        } catch (const ClubFileError& error) {
+            const std::string expected = "Cannot save " + path.string() + ": the folder "
+                                         + folder.path().string()
+                                         + " must be writable too, since the file is replaced "
+                                           "as a whole (Permission denied)";
+            return error.what() == expected ? 0 : 3;
+        }
+    });
+    EXPECT_EQ(status, 0);
+    EXPECT_EQ(ReadWholeFile(path), before);
 }
 
 } // namespace

@@ -13,6 +13,7 @@
 #include <fstream>
 #include <iterator>
 
+#include <fcntl.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 
@@ -118,6 +119,37 @@ TEST_F(FileMenuTest, DialogsStartWhereTheLastDocumentWasAndSaveAsProposesItsName
     dialogs.choices.push_back({});
     later.mnuSaveAs_Click();
     EXPECT_EQ(dialogs.requests.back().proposedName, "copy.orv");
+}
+
+// Started from a terminal whose output goes to a file: Save As onto
+// /dev/stdout is refused by the name rule, while a .orv link to it writes the
+// document into that output where it stands.
+TEST_F(FileMenuTest, SaveAsOntoStandardOutputWritesIntoItWhereItStands)
+{
+    WriteDocument("heads.orv", {"A"});
+    const std::string document = Bytes("heads.orv");
+    const std::filesystem::path output = folder.path() / "terminal.log";
+    std::ofstream(output) << "earlier\n";
+    std::filesystem::create_symlink("/dev/stdout", folder.path() / "out.orv");
+    dialogs.choices.push_back(Choice("heads.orv"));
+    window->mnuOpen_Click();
+
+    std::fflush(stdout);
+    const int saved = ::dup(STDOUT_FILENO);
+    const int log = ::open(output.c_str(), O_WRONLY | O_APPEND);
+    ASSERT_GE(log, 0);
+    ::dup2(log, STDOUT_FILENO);
+    ::close(log);
+    dialogs.choices.push_back({QStringLiteral("/dev/stdout"), QStringLiteral("stdout")});
+    window->mnuSaveAs_Click();
+    dialogs.choices.push_back(Choice("out.orv"));
+    window->mnuSaveAs_Click();
+    ::dup2(saved, STDOUT_FILENO);
+    ::close(saved);
+
+    EXPECT_EQ(dialogs.Texts(), QStringList{"The file type is not supported!"});
+    EXPECT_EQ(ReadWholeFile(output), "earlier\n" + document);
+    EXPECT_TRUE(std::filesystem::is_symlink(folder.path() / "out.orv"));
 }
 
 // A document copied from an old disk, its name in Latin-1: it opens, its name

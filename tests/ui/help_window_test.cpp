@@ -1,5 +1,6 @@
 // Help, Content and F1 open the program's help window on the manual: its
 // title, its contents, links that move within it, and a search.
+#include "tests/support/test_files.h"
 #include "tests/ui/main_window_fixture.h"
 #include "ui/platform/help_window.h"
 
@@ -8,6 +9,10 @@
 #include <QScrollBar>
 #include <QTest>
 #include <QTextBrowser>
+
+#include <fstream>
+
+#include <sys/stat.h>
 
 namespace orv::testing {
 namespace {
@@ -110,6 +115,32 @@ TEST_F(HelpWindowTest, SearchFindsTheTextAndStartsAgainAtTheEnd)
         QTest::keyClick(search, Qt::Key_Return);
     EXPECT_EQ(page->textCursor().selectedText(), "150 mm");
     EXPECT_GT(first, 0);
+}
+
+TEST(HelpWindow, AnEmptyManualIsSaidInTheWindow)
+{
+    TemporaryFolder folder;
+    const auto index = folder.path() / "index.html";
+    std::ofstream(index) << "\n  \n";
+    ui::HelpWindow help(nullptr);
+    help.ShowManual(QString::fromStdString(index.string()));
+    EXPECT_EQ(Control<QTextBrowser>(help, "Page")->toPlainText(),
+              QString::fromStdString("The manual in " + index.string()
+                                     + " is empty. Install ORV again to get it back."));
+}
+
+// A picture of the manual that is a FIFO is not read: reading it would wait
+// for a writer that never comes.
+TEST(HelpWindow, PicturesComeOnlyFromRegularFiles)
+{
+    TemporaryFolder folder;
+    const auto index = folder.path() / "index.html";
+    std::ofstream(index)
+        << "<html><body><p>Before</p><img src=\"head.png\"><p>After</p></body></html>";
+    ASSERT_EQ(::mkfifo((folder.path() / "head.png").c_str(), 0644), 0);
+    ui::HelpWindow help(nullptr);
+    help.ShowManual(QString::fromStdString(index.string()));
+    EXPECT_TRUE(Control<QTextBrowser>(help, "Page")->toPlainText().contains("After"));
 }
 
 TEST(HelpWindow, AMissingManualIsSaidInTheWindow)

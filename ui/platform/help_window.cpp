@@ -3,6 +3,7 @@
 #include "ui/platform/app_info.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -26,7 +27,7 @@ QString ManualIndexFor(const QString& helpFilePath)
 HelpWindow::HelpWindow(QWidget* parent)
     : QDialog(parent, Qt::Window)
     , m_contents(new QListWidget(this))
-    , m_page(new QTextBrowser(this))
+    , m_page(new ManualPage(this))
     , m_search(new QLineEdit(this))
 {
     setObjectName(QStringLiteral("HelpWindow"));
@@ -60,16 +61,40 @@ HelpWindow::HelpWindow(QWidget* parent)
     connect(m_page, &QTextBrowser::sourceChanged, this, [this] { FillContents(); });
 }
 
+// Why the manual cannot be shown, or nothing when it can.
+QString ManualProblem(const QString& indexPath)
+{
+    if (!QFileInfo(indexPath).isFile())
+        return QStringLiteral("The manual cannot be found. It belongs in %1.").arg(indexPath);
+    QFile index(indexPath);
+    if (!index.open(QIODevice::ReadOnly))
+        return QStringLiteral("The manual in %1 cannot be read: %2.")
+            .arg(indexPath, index.errorString());
+    if (index.read(4096).trimmed().isEmpty())
+        return QStringLiteral("The manual in %1 is empty. Install ORV again to get it back.")
+            .arg(indexPath);
+    return {};
+}
+
 void HelpWindow::ShowManual(const QString& indexPath)
 {
-    if (!QFileInfo(indexPath).isFile()) {
-        m_page->setPlainText(
-            QStringLiteral("The manual cannot be found. It belongs in %1.").arg(indexPath));
+    const QString problem = ManualProblem(indexPath);
+    if (!problem.isEmpty()) {
+        m_page->setPlainText(problem);
         setWindowTitle(kApplicationTitle);
         FillContents();
         return;
     }
     m_page->setSource(QUrl::fromLocalFile(indexPath));
+}
+
+QVariant ManualPage::loadResource(int type, const QUrl& name)
+{
+    // Only regular files: reading a FIFO or a device would wait forever.
+    const QUrl resolved = source().resolved(name);
+    if (resolved.isLocalFile() && !QFileInfo(resolved.toLocalFile()).isFile())
+        return {};
+    return QTextBrowser::loadResource(type, name);
 }
 
 // One entry for every chapter and section heading that carries an anchor.

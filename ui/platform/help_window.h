@@ -5,11 +5,22 @@
 #include <QDialog>
 #include <QString>
 
+#include <QTextBrowser>
+
 class QLineEdit;
 class QListWidget;
-class QTextBrowser;
 
 namespace orv::ui {
+
+// The page of the manual: it loads pictures and pages only from regular
+// files.
+class ManualPage : public QTextBrowser {
+    Q_OBJECT
+
+public:
+    using QTextBrowser::QTextBrowser;
+    QVariant loadResource(int type, const QUrl& name) override;
+};
 
 class HelpWindow : public QDialog {
     Q_OBJECT
@@ -17,8 +28,8 @@ class HelpWindow : public QDialog {
 public:
     explicit HelpWindow(QWidget* parent);
 
-    // Shows the manual whose first page is `indexPath`; a missing manual is
-    // said in the window itself.
+    // Shows the manual whose first page is `indexPath`; a manual that is
+    // missing, unreadable or empty is said in the window itself.
     void ShowManual(const QString& indexPath);
 
 private:
