@@ -1,6 +1,8 @@
 // One club's ellipsoid-of-inertia computation, with and without the four
 // report texts that only the editor shows.
+#include "inertia/driver_rules.h"
 #include "inertia/ellipsoid_of_inertia.h"
+#include "inertia/repair_hints.h"
 #include "inertia/uncertainty.h"
 #include "tests/inertia/worked_example.h"
 
@@ -76,5 +78,31 @@ void BM_FindingsAndUncertainties(benchmark::State& state)
     }
 }
 BENCHMARK(BM_FindingsAndUncertainties);
+
+// What probably went wrong in one club whose Izz lacks its decimal point:
+// every slip tried.
+void BM_RepairHintsOfABrokenClub(benchmark::State& state)
+{
+    orv::ClubMeasurements club = Club();
+    club.Izz *= 10;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(orv::RepairHintsOf(club));
+}
+BENCHMARK(BM_RepairHintsOfABrokenClub);
+
+void BM_DriverRulesWithUncertainties(benchmark::State& state)
+{
+    orv::InputUncertainties u;
+    u.mass = 0.1;
+    u.centre = 0.05;
+    u.reading = 0.5;
+    u.readingInPercent = true;
+    u.volume = 1;
+    u.lieAngle = 0.2;
+    const orv::ClubMeasurements club = Club();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(orv::CheckDriverRules(club, u));
+}
+BENCHMARK(BM_DriverRulesWithUncertainties);
 
 } // namespace

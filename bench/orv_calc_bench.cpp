@@ -20,7 +20,9 @@ std::filesystem::path Document()
     return std::filesystem::temp_directory_path() / "orv-bench-recompute.orv";
 }
 
-void WriteLargestDocument()
+// Every `brokenEvery`-th club (none for 0) with a missing decimal point in
+// its Izz, so that its readings fit no rigid body.
+void WriteLargestDocument(int brokenEvery = 0)
 {
     orv::ClubList list;
     for (int i = 0; i < orv::kMaxClubs; ++i) {
@@ -29,6 +31,8 @@ void WriteLargestDocument()
         club.ClubNo = std::to_string(i + 1);
         club.ClubName = "Driver head 00000000";
         club.Mass = 195.25f + static_cast<float>(i % 17);
+        if (brokenEvery > 0 && i % brokenEvery == 0)
+            club.Izz *= 10;
         list.Store(i + 1, club, {});
     }
     orv::SaveDataFile(Document(), list);
@@ -75,5 +79,22 @@ void BM_CheckLargestDocumentProcess(benchmark::State& state)
     }
 }
 BENCHMARK(BM_CheckLargestDocumentProcess)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// The same with what probably went wrong and the driver rules, one club in
+// ten with broken readings.
+void BM_CheckHintsRulesLargestDocumentProcess(benchmark::State& state)
+{
+    WriteLargestDocument(10);
+    const std::string input = Document().string();
+    const std::string output = (Document().parent_path() / "orv-bench-check.csv").string();
+    for (auto _ : state) {
+        const int status = RunOrvCalc({"check", input.c_str(), output.c_str(), "--u-mass", "0.1",
+                                       "--u-cm", "0.05", "--u-moment", "0.5%", "--u-volume", "1",
+                                       "--u-lie", "0.2", "--hints", "--rules"});
+        if (!WIFEXITED(status) || WEXITSTATUS(status) != 3)
+            state.SkipWithError("orv-calc check failed or found no faults");
+    }
+}
+BENCHMARK(BM_CheckHintsRulesLargestDocumentProcess)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 } // namespace

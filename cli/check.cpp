@@ -3,10 +3,12 @@
 #include "cli/csv.h"
 #include "cli/parallel.h"
 #include "inertia/ellipsoid_of_inertia.h"
+#include "inertia/repair_hints.h"
 
 #include <cfloat>
 #include <charconv>
 #include <cmath>
+#include <cstdio>
 #include <variant>
 #include <vector>
 
@@ -54,17 +56,30 @@ std::variant<double, std::string> ReadAmount(const std::string& option, const st
     return value;
 }
 
-std::string Number(double value)
+// An uncertainty with three significant digits ("0.000177", "1.23"), or
+// "inf" where it has no derivative.
+std::string Uncertainty(double value)
 {
     if (std::isinf(value))
         return "inf";
+    char buffer[32];
+    std::snprintf(buffer, sizeof buffer, "%.3g", value);
+    return buffer;
+}
+
+std::string Fixed(double value, const char* format)
+{
+    if (!std::isfinite(value))
+        return "";
     char buffer[64];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
-    return std::string(buffer, result.ptr);
+    std::snprintf(buffer, sizeof buffer, format, value);
+    return buffer;
 }
 
 struct ClubCheck {
     std::string findings;
+    std::string hints;
+    DriverRules rules;
     ResultUncertainties uncertainties{};
 };
 
@@ -78,6 +93,10 @@ CheckArguments ReadCheckArguments(std::span<const std::string> arguments)
         const std::string& word = arguments[i];
         if (!word.starts_with("--")) {
             files.push_back(word);
+            continue;
+        }
+        if (word == "--hints" || word == "--rules") {
+            (word == "--hints" ? request.withHints : request.withRules) = true;
             continue;
         }
         InputUncertainties& u = request.uncertainties;
@@ -111,19 +130,32 @@ CheckReport CheckClubs(const ClubList& list, const CheckRequest& request)
     const int clubs = list.HighestIndex();
     std::vector<ClubCheck> checks(static_cast<std::size_t>(clubs));
     ForEachInParallel(checks.size(), [&](std::size_t i) {
+        ClubCheck& check = checks[i];
         const ClubMeasurements club = AsCalculated(list.At(static_cast<int>(i) + 1).Measurements);
         for (const Finding& finding : ComputeEllipsoidOfInertia(club, ReportTexts::Skip).Findings)
-            checks[i].findings += (checks[i].findings.empty() ? "" : ";")
-                                  + std::string(FindingName(finding.code));
+            check.findings += (check.findings.empty() ? "" : ";")
+                              + std::string(FindingName(finding.code));
+        if (request.withHints)
+            for (const RepairHint& hint : RepairHintsOf(club))
+                check.hints += (check.hints.empty() ? "" : ";") + hint.code;
+        if (request.withRules)
+            check.rules = CheckDriverRules(club, request.uncertainties);
         if (request.withUncertainties)
-            checks[i].uncertainties = UncertaintiesOf(club, request.uncertainties);
+            check.uncertainties = UncertaintiesOf(club, request.uncertainties);
     });
 
     CheckReport report;
     std::vector<std::string> row = {"Row", "ClubNo", "ClubName", "Findings"};
+    if (request.withHints)
+        row.emplace_back("Hints");
+    if (request.withRules)
+        row.insert(row.end(), {"IzcAt60", "MarginAt60", "MOIRule", "VolumeRule"});
     if (request.withUncertainties)
         for (const ResultReal& field : kResultReals)
             row.push_back("u(" + std::string(field.name) + ")");
+    const bool momentUncertainty = request.withRules && request.withUncertainties;
+    if (momentUncertainty)
+        row.emplace_back("u(IzcAt60)");
     const auto append = [&report](const std::vector<std::string>& fields) {
         for (std::size_t f = 0; f < fields.size(); ++f)
             report.csv += (f > 0 ? "," : "") + CsvField(fields[f]);
@@ -134,9 +166,18 @@ CheckReport CheckClubs(const ClubList& list, const CheckRequest& request)
         const ClubCheck& check = checks[static_cast<std::size_t>(k) - 1];
         const ClubMeasurements& club = list.At(k).Measurements;
         row = {std::to_string(k), club.ClubNo, club.ClubName, check.findings};
+        if (request.withHints)
+            row.push_back(check.hints);
+        if (request.withRules)
+            row.insert(row.end(), {Fixed(check.rules.moment.value, "%.6g"),
+                                   Fixed(check.rules.MarginAt60(), "%.1f"),
+                                   VerdictName(check.rules.moment.verdict),
+                                   VerdictName(check.rules.volume.verdict)});
         if (request.withUncertainties)
             for (double u : check.uncertainties)
-                row.push_back(Number(u));
+                row.push_back(Uncertainty(u));
+        if (momentUncertainty)
+            row.push_back(Uncertainty(check.rules.moment.uncertainty));
         append(row);
         report.anyFindings = report.anyFindings || !check.findings.empty();
     }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "clubs/club_list.h"
+#include "inertia/driver_rules.h"
 #include "inertia/uncertainty.h"
 
 #include <optional>
@@ -16,6 +17,8 @@ struct CheckRequest {
     std::string output; // empty: standard output
     bool withUncertainties = false;
     InputUncertainties uncertainties;
+    bool withHints = false; // what probably went wrong in broken readings
+    bool withRules = false; // the driver rules' verdicts
 };
 
 // The request of `check`'s arguments (after the word check), or nothing
@@ -33,8 +36,11 @@ struct CheckReport {
 };
 
 // One row per club in list order: Row, ClubNo, ClubName, Findings (codes
-// joined by ";"), then u(EigenX) .. u(EllipsoidVolume) when uncertainties
-// are asked for; an uncertainty that does not exist reads "inf".
+// joined by ";"); then Hints (codes joined by ";") when asked for; then
+// IzcAt60 (kg-cm^2), MarginAt60 (g-cm^2), MOIRule and VolumeRule (the
+// verdicts' names) with the rules; then u(EigenX) .. u(EllipsoidVolume)
+// when uncertainties are asked for, and u(IzcAt60) with both. Uncertainties
+// have three significant digits; one that does not exist reads "inf".
 [[nodiscard]] CheckReport CheckClubs(const ClubList& list, const CheckRequest& request);
 
 } // namespace orv::cli

@@ -26,10 +26,12 @@ constexpr const char* kUsage =
     "                              editor's Calculate does, and write the document\n"
     "  import IN.csv OUT.orv       make a document from a CSV of measurements\n"
     "  check IN.orv [OUT.csv] [--u-mass G] [--u-cm MM] [--u-moment V | --u-moment P%]\n"
-    "        [--u-volume CC] [--u-lie DEG]\n"
+    "        [--u-volume CC] [--u-lie DEG] [--hints] [--rules]\n"
     "                              the findings on every club's readings, with the\n"
     "                              uncertainty of each result when any --u option is\n"
-    "                              given (exit status 3 when a club has a finding)\n"
+    "                              given (exit status 3 when a club has a finding);\n"
+    "                              --hints: what probably went wrong in broken readings;\n"
+    "                              --rules: the driver rules' verdicts at a 60 degree lie\n"
     "  --help                      show this text\n"
     "  --version                   show the version\n";
 

@@ -60,6 +60,29 @@ bool PrincipalMoments(const EllipsoidGeometry& geometry, std::array<double, 3>& 
 
 } // namespace
 
+bool NotPositiveDefinite(const std::array<double, 3>& moments)
+{
+    return *std::min_element(moments.begin(), moments.end()) <= 0;
+}
+
+bool BreaksTriangleInequality(double moment, double sumOfTheOthers, double largest)
+{
+    return moment > sumOfTheOthers + kTriangleTolerance * largest;
+}
+
+bool FitsARigidBody(const std::array<double, 3>& moments)
+{
+    const double largest = std::max(
+        {std::fabs(moments[0]), std::fabs(moments[1]), std::fabs(moments[2])});
+    if (NotPositiveDefinite(moments))
+        return false;
+    for (int i = 0; i < 3; ++i)
+        if (BreaksTriangleInequality(moments[i], moments[(i + 1) % 3] + moments[(i + 2) % 3],
+                                     largest))
+            return false;
+    return true;
+}
+
 bool IndistinctMoments(double a, double b, double largest)
 {
     return largest > 0 && std::fabs(a - b) < kDistinctMoments * largest;
@@ -90,14 +113,14 @@ std::vector<Finding> FindingsOf(const ClubMeasurements& club, const EllipsoidGeo
     if (PrincipalMoments(geometry, moments)) {
         const double largest = std::max(
             {std::fabs(moments[0]), std::fabs(moments[1]), std::fabs(moments[2])});
-        if (*std::min_element(moments.begin(), moments.end()) <= 0)
+        if (NotPositiveDefinite(moments))
             findings.push_back({FindingCode::NotPositiveDefinite,
                                 "The principal moments are " + Moments(moments)
                                     + ": one is not above 0, so the centre of gravity or the "
                                       "readings are wrong."});
         for (int i = 0; i < 3; ++i) {
             const double others = moments[(i + 1) % 3] + moments[(i + 2) % 3];
-            if (moments[i] > others + kTriangleTolerance * largest) {
+            if (BreaksTriangleInequality(moments[i], others, largest)) {
                 findings.push_back({FindingCode::TriangleInequality,
                                     "The principal moment " + Number(moments[i])
                                         + " kg-cm^2 exceeds the sum of the other two, "

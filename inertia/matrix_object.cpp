@@ -128,6 +128,22 @@ void MatrixObject::Eigen(MatrixObject& values, MatrixObject& valuesImaginary, Ma
     vectorsImaginary = MatrixObject(n, n);
 }
 
+std::array<double, 3> MatrixObject::EigenValues() const
+{
+    if (m_rows != 3 || m_columns != 3)
+        throw MatrixError("EigenValues needs a 3 x 3 matrix");
+    const ConstMap matrix(Elements(), 3, 3);
+    if (!matrix.allFinite())
+        throw MatrixError("Eigen needs finite elements");
+    if (matrix != matrix.transpose())
+        throw MatrixError("Eigen needs a symmetric matrix");
+    const Eigen::SelfAdjointEigenSolver<Eigen::Matrix3d> solver(Eigen::Matrix3d{matrix},
+                                                                Eigen::EigenvaluesOnly);
+    if (solver.info() != Eigen::Success)
+        throw MatrixError("Eigen decomposition did not converge");
+    return {solver.eigenvalues()(0), solver.eigenvalues()(1), solver.eigenvalues()(2)};
+}
+
 void MatrixObject::PermuteRows(std::span<const int> order)
 {
     CheckPermutation(order, m_rows);

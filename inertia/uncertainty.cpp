@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
 #include <limits>
 #include <numbers>
 #include <vector>
@@ -15,12 +16,17 @@ namespace {
 constexpr double kInfinite = std::numeric_limits<double>::infinity();
 constexpr double kDegreesPerRadian = 180.0 / std::numbers::pi;
 constexpr std::size_t kResults = kResultReals.size();
+// An axis whose x-y component is below this lies along z: its azimuth is
+// undefined.
+constexpr double kUndefinedAzimuth = 1e-6;
 
 // The values one computation gives, in double precision where it has them.
 struct Outcome {
     bool complete = false;
     std::array<double, 3> moments{};
     std::array<std::array<double, 3>, 3> axes{}; // axes[i]: x, y, z of axis i
+    std::array<double, 3> ths{};                 // degrees, of axes[i]
+    std::array<double, 3> phs{};
     std::array<double, 3> diagonal{};
     double izcPrime = 0;
     double volume = 0;
@@ -29,17 +35,26 @@ struct Outcome {
 
 Outcome Compute(const ClubMeasurements& club)
 {
-    const inertia::Computed computed = inertia::Compute(club);
-    const EllipsoidGeometry& geometry = computed.geometry;
+    // The stages alone: neither the stored results nor the report's axes.
+    inertia::ComputationState state(club);
+    inertia::RunStages(state);
+    const EllipsoidGeometry geometry = inertia::GeometryOf(state);
     Outcome outcome;
     if (!geometry.principalAxesFound)
         return outcome;
     outcome.moments = geometry.principalMoments;
     outcome.axes = geometry.principalAxes;
-    for (int i = 0; i < 3; ++i)
+    for (int i = 0; i < 3; ++i) {
+        const auto& v = outcome.axes[i];
+        // Unit vectors: no overflow for hypot to guard against.
+        outcome.ths[i] = std::atan2(std::sqrt(v[0] * v[0] + v[1] * v[1]), v[2]) * kDegreesPerRadian;
+        outcome.phs[i] = std::atan2(v[1], v[0]) * kDegreesPerRadian;
         outcome.diagonal[i] = geometry.tensor[i][i];
-    outcome.izcPrime = computed.results.IzcPrime;
-    outcome.volume = computed.results.EllipsoidVolume;
+    }
+    // The double-precision values, not the stored singles: a derivative
+    // taken from rounded results is quantised to their ulps.
+    outcome.izcPrime = geometry.izcPrime;
+    outcome.volume = geometry.equivalentVolume;
     outcome.bounded = geometry.raisedToFloor || geometry.cutAtCap;
     outcome.complete = true;
     return outcome;
@@ -61,19 +76,15 @@ std::array<double, kResults> Change(const Outcome& base, const Outcome& other)
     std::array<double, kResults> change{};
     for (int i = 0; i < 3; ++i) {
         change[i] = other.moments[i] - base.moments[i];
-        std::array<double, 3> axis = other.axes[i];
+        const auto& axis = other.axes[i];
         const auto& b = base.axes[i];
-        if (axis[0] * b[0] + axis[1] * b[1] + axis[2] * b[2] < 0)
-            for (double& component : axis)
-                component = -component;
-        const auto ths = [](const std::array<double, 3>& v) {
-            return std::atan2(std::hypot(v[0], v[1]), v[2]) * kDegreesPerRadian;
-        };
-        const auto phs = [](const std::array<double, 3>& v) {
-            return std::atan2(v[1], v[0]) * kDegreesPerRadian;
-        };
-        change[3 + i] = ths(axis) - ths(b);
-        change[6 + i] = WrappedDegrees(phs(axis) - phs(b));
+        // The opposite direction has the supplementary polar angle and the
+        // azimuth half a turn away.
+        const bool opposite = axis[0] * b[0] + axis[1] * b[1] + axis[2] * b[2] < 0;
+        const double ths = opposite ? 180 - other.ths[i] : other.ths[i];
+        const double phs = opposite ? other.phs[i] + 180 : other.phs[i];
+        change[3 + i] = ths - base.ths[i];
+        change[6 + i] = WrappedDegrees(phs - base.phs[i]);
         change[9 + i] = other.diagonal[i] - base.diagonal[i];
     }
     change[12] = other.izcPrime - base.izcPrime;
@@ -110,43 +121,78 @@ std::vector<Input> Inputs(const ClubMeasurements& club, const InputUncertainties
     return inputs;
 }
 
-} // namespace
-
-ResultUncertainties UncertaintiesOf(const ClubMeasurements& club, const InputUncertainties& u)
+// Perturbs each uncertain input in turn and hands the perturbed
+// measurements, the change the single-precision input really got and its
+// uncertainty to `add`; false as soon as a change cannot be had.
+template <typename Add>
+bool Propagate(const ClubMeasurements& asCalculated, const InputUncertainties& u, Add&& add)
 {
-    ResultUncertainties result{};
-    const ClubMeasurements asCalculated = AsCalculated(club);
-    for (const MeasuredReal& field : kEnteredReals) {
-        if (!std::isfinite(club.*field.member)) {
-            result.fill(kInfinite);
-            return result;
-        }
-    }
-    const Outcome base = Compute(asCalculated);
-    if (!base.complete) {
-        result.fill(kInfinite);
-        return result;
-    }
-
-    std::array<double, kResults> variance{};
     for (const Input& input : Inputs(asCalculated, u)) {
         if (!(input.uncertainty > 0))
             continue;
         ClubMeasurements perturbed = asCalculated;
         float& value = perturbed.*input.field;
         value = static_cast<float>(value + input.step);
-        // The change the single-precision input really got.
         const double step = static_cast<double>(value) - (asCalculated.*input.field);
-        const Outcome other = Compute(perturbed);
-        if (!other.complete || step == 0) {
-            result.fill(kInfinite);
-            return result;
-        }
-        const std::array<double, kResults> change = Change(base, other);
-        for (std::size_t k = 0; k < kResults; ++k) {
-            const double contribution = change[k] / step * input.uncertainty;
-            variance[k] += contribution * contribution;
-        }
+        if (step == 0 || !add(perturbed, step, input.uncertainty))
+            return false;
+    }
+    return true;
+}
+
+bool AllFinite(const ClubMeasurements& club)
+{
+    for (const MeasuredReal& field : kEnteredReals)
+        if (!std::isfinite(club.*field.member))
+            return false;
+    return true;
+}
+
+} // namespace
+
+double UncertaintyOf(const ClubMeasurements& club, const InputUncertainties& u,
+                     const std::function<double(const ClubMeasurements&)>& value)
+{
+    const double base = value(club);
+    if (!AllFinite(club) || !std::isfinite(base))
+        return kInfinite;
+    double variance = 0;
+    const bool complete = Propagate(
+        club, u, [&](const ClubMeasurements& perturbed, double step, double uncertainty) {
+            const double changed = value(perturbed);
+            const double contribution = (changed - base) / step * uncertainty;
+            variance += contribution * contribution;
+            return std::isfinite(changed);
+        });
+    return complete && std::isfinite(variance) ? std::sqrt(variance) : kInfinite;
+}
+
+ResultUncertainties UncertaintiesOf(const ClubMeasurements& club, const InputUncertainties& u)
+{
+    ResultUncertainties result{};
+    const ClubMeasurements asCalculated = AsCalculated(club);
+    const Outcome base = Compute(asCalculated);
+    if (!AllFinite(club) || !base.complete) {
+        result.fill(kInfinite);
+        return result;
+    }
+
+    std::array<double, kResults> variance{};
+    const bool complete = Propagate(
+        asCalculated, u, [&](const ClubMeasurements& perturbed, double step, double uncertainty) {
+            const Outcome other = Compute(perturbed);
+            if (!other.complete)
+                return false;
+            const std::array<double, kResults> change = Change(base, other);
+            for (std::size_t k = 0; k < kResults; ++k) {
+                const double contribution = change[k] / step * uncertainty;
+                variance[k] += contribution * contribution;
+            }
+            return true;
+        });
+    if (!complete) {
+        result.fill(kInfinite);
+        return result;
     }
     for (std::size_t k = 0; k < kResults; ++k)
         result[k] = std::sqrt(variance[k]);
@@ -160,6 +206,10 @@ ResultUncertainties UncertaintiesOf(const ClubMeasurements& club, const InputUnc
             for (int axis : {i, j})
                 result[3 + axis] = result[6 + axis] = kInfinite;
     }
+    // An axis along z has no azimuth.
+    for (int i = 0; i < 3; ++i)
+        if (std::hypot(base.axes[i][0], base.axes[i][1]) < kUndefinedAzimuth)
+            result[6 + i] = kInfinite;
     if (base.bounded)
         result[13] = kInfinite;
     return result;

@@ -7,14 +7,17 @@
 // unperturbed one does before its angles are compared, and an angle's
 // change is taken across the +-180 degree wrap. A result whose derivative
 // does not exist gets an infinite uncertainty: the angles of two axes whose
-// moments are within 1% of each other, the equivalent volume when a
-// semi-axis met the floor or the cap, everything when a reading is not a
-// finite number.
+// moments are within 1% of each other, the azimuth of an axis along z, the
+// equivalent volume when a semi-axis met the floor or the cap, everything
+// when a reading is not a finite number. Derivatives are taken of the
+// computation's double-precision values, before their rounding to the
+// stored singles, so that small ones are not quantised.
 #pragma once
 
 #include "clubs/club_record.h"
 
 #include <array>
+#include <functional>
 
 namespace orv {
 
@@ -27,6 +30,8 @@ struct InputUncertainties {
     bool readingInPercent = false;
     double volume = 0;   // cc
     double lieAngle = 0; // degrees
+
+    friend bool operator==(const InputUncertainties&, const InputUncertainties&) = default;
 };
 
 // The standard uncertainty of each result in the order of kResultReals and
@@ -36,5 +41,11 @@ using ResultUncertainties = std::array<double, kResultReals.size()>;
 // The computation as the editor's Calculate runs it (the azimuth at 180).
 [[nodiscard]] ResultUncertainties UncertaintiesOf(const ClubMeasurements& club,
                                                   const InputUncertainties& inputs);
+
+// The standard uncertainty of any one value computed from the
+// measurements, by the same propagation; infinite where it has no
+// derivative.
+[[nodiscard]] double UncertaintyOf(const ClubMeasurements& club, const InputUncertainties& inputs,
+                                   const std::function<double(const ClubMeasurements&)>& value);
 
 } // namespace orv

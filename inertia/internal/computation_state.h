@@ -9,6 +9,7 @@
 #include "numeric/arithmetic_error.h"
 #include "numeric/vec3.h"
 
+#include <array>
 #include <vector>
 
 namespace orv::inertia {
@@ -95,6 +96,12 @@ struct Computed {
 // Whether two principal moments are too close, against the largest, for real
 // instruments to tell their axes apart.
 [[nodiscard]] bool IndistinctMoments(double a, double b, double largest);
+// What no rigid body has: a principal moment not above 0, or one larger than
+// the sum of the other two (beyond rounding, against the largest).
+[[nodiscard]] bool NotPositiveDefinite(const std::array<double, 3>& moments);
+[[nodiscard]] bool BreaksTriangleInequality(double moment, double sumOfTheOthers, double largest);
+// Neither of those: the moments can be a rigid body's.
+[[nodiscard]] bool FitsARigidBody(const std::array<double, 3>& moments);
 // What the measurements and the computation say about the readings.
 [[nodiscard]] std::vector<Finding> FindingsOf(const ClubMeasurements& club,
                                               const EllipsoidGeometry& geometry);

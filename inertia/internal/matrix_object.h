@@ -45,6 +45,10 @@ public:
     void Eigen(MatrixObject& values, MatrixObject& valuesImaginary, MatrixObject& vectors,
                MatrixObject& vectorsImaginary) const;
 
+    // The eigenvalues alone of a symmetric 3 x 3 matrix, in ascending order;
+    // for judging readings, not for stored results.
+    [[nodiscard]] std::array<double, 3> EigenValues() const;
+
     // Row (column) i becomes the former row (column) order[i]; `order` must be
     // a permutation of 0 .. n-1.
     void PermuteRows(std::span<const int> order);

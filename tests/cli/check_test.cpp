@@ -127,6 +127,50 @@ TEST_F(CheckTest, UncertaintyOptionsAddAColumnForEveryResult)
     EXPECT_GT(std::stod(absolute[1][4]), 0);
 }
 
+// Hints and the rules' verdicts come in their own columns, between the
+// findings and the uncertainties, with u(IzcAt60) last.
+TEST_F(CheckTest, HintsAndRulesAddTheirColumns)
+{
+    ClubMeasurements slipped = WorkedExample();
+    slipped.ClubName = "Slipped";
+    slipped.Izz = 45;
+    ClubMeasurements heavy = WorkedExample(465);
+    heavy.ClubName = "Heavy";
+    heavy.Ixx *= 3; // Izc' at 60 degrees well above 6 kg-cm^2
+    heavy.Ixy = (heavy.Ixx + heavy.Iyy) / 2 - 0.1f;
+    heavy.Izx = (heavy.Ixx + heavy.Izz) / 2 + 0.05f;
+    ClubList list;
+    for (const ClubMeasurements& club : {sound.At(1).Measurements, slipped, heavy}) {
+        list.AppendEmpty();
+        list.Store(list.HighestIndex(), club, {});
+    }
+    SaveDataFile(Path("rules.orv"), list);
+
+    const auto plain = Rows(OrvCalc({"check", Path("rules.orv"), "--hints", "--rules"}).out);
+    ASSERT_EQ(plain.size(), 4u);
+    EXPECT_EQ(plain[0],
+              (std::vector<std::string>{"Row", "ClubNo", "ClubName", "Findings", "Hints", "IzcAt60",
+                                        "MarginAt60", "MOIRule", "VolumeRule"}));
+    EXPECT_EQ(plain[1][4], "");
+    EXPECT_EQ(plain[1][5], "2.3317");
+    EXPECT_EQ(plain[1][6], "3668.3");
+    EXPECT_EQ(plain[1][7], "conforming");
+    EXPECT_EQ(plain[2][2], "Slipped");
+    EXPECT_TRUE(plain[2][4].starts_with("Izz/10")) << plain[2][4];
+    EXPECT_EQ(plain[3][7], "nonconforming");
+    EXPECT_LT(std::stod(plain[3][6]), 0);
+    EXPECT_EQ(plain[3][8], "conforming"); // 465 cc
+
+    const auto uncertain = Rows(
+        OrvCalc({"check", Path("rules.orv"), "--rules", "--u-volume", "3", "--u-moment", "1%"})
+            .out);
+    ASSERT_EQ(uncertain[0].size(), 4u + 4u + 14u + 1u);
+    EXPECT_EQ(uncertain[0][8], "u(EigenX)");
+    EXPECT_EQ(uncertain[0].back(), "u(IzcAt60)");
+    EXPECT_EQ(uncertain[1].back(), "0.0554"); // three significant digits
+    EXPECT_EQ(uncertain[3][7], "undecided");  // VolumeRule: 465 + 2 x 3 > 470
+}
+
 TEST_F(CheckTest, BadFilesExitWithOneAndBadUsageWithTwo)
 {
     EXPECT_EQ(OrvCalc({"check", Path("missing.orv")}).status, ExitStatus::BadData);

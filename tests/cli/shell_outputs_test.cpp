@@ -111,8 +111,9 @@ TEST_F(ShellOutputsTest, APipeGetsEveryByte)
 
 TEST_F(ShellOutputsTest, RecomputeWritesTheBinaryDocumentIntoARedirection)
 {
-    const auto run = Shell("{ ls -i piped.orv > inode && \"$ORV_CALC\" recompute a.orv /dev/stdout; }"
-                           " > piped.orv && \"$ORV_CALC\" recompute a.orv named.orv");
+    const auto run = Shell(
+        "{ ls -i piped.orv > inode && \"$ORV_CALC\" recompute a.orv /dev/stdout; }"
+        " > piped.orv && \"$ORV_CALC\" recompute a.orv named.orv");
     EXPECT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(ReadWholeFile(folder.path() / "piped.orv"),
               ReadWholeFile(folder.path() / "named.orv"));

@@ -178,6 +178,68 @@ TEST(Uncertainty, OnlyTheTwoCloseAxesHaveInfiniteAngles)
         EXPECT_TRUE(std::isfinite(result[moment])) << kResultReals[moment].name;
 }
 
+// A well-conditioned driver whose Izc' changes by a few single-precision
+// ulps over the lie angle's uncertainty: the derivative is not quantised.
+TEST(Uncertainty, ASmallSensitivityIsNotQuantised)
+{
+    ClubMeasurements club;
+    club.Mass = 230.9f;
+    club.CMx = 13.68f;
+    club.CMy = -10.88f;
+    club.CMz = 7.65f;
+    club.Volume = 450;
+    club.Ixx = 7.22f;
+    club.Iyy = 6.10f;
+    club.Izz = 7.21f;
+    club.Ixy = 6.20f;
+    club.Iyz = 6.84f;
+    club.Izx = 6.60f;
+    club.LieAngle = 57.9f;
+    club.Azimuth = 180;
+    InputUncertainties u;
+    u.lieAngle = 0.2;
+    const double propagated = UncertaintiesOf(club, u)[12];
+
+    std::mt19937 random(57);
+    std::normal_distribution<double> noise;
+    const double base = ComputeEllipsoidOfInertia(club, ReportTexts::Skip).Geometry.izcPrime;
+    constexpr int kSamples = 4000;
+    double sumOfSquares = 0;
+    for (int n = 0; n < kSamples; ++n) {
+        ClubMeasurements measured = club;
+        measured.LieAngle += static_cast<float>(u.lieAngle * noise(random));
+        const double change = ComputeEllipsoidOfInertia(measured, ReportTexts::Skip)
+                                  .Geometry.izcPrime
+                              - base;
+        sumOfSquares += change * change;
+    }
+    const double spread = std::sqrt(sumOfSquares / kSamples);
+    EXPECT_NEAR(spread, 1.77e-4, 0.1e-4);
+    EXPECT_NEAR(propagated, spread, 0.1 * spread);
+}
+
+// No products of inertia: one principal axis lies along z, and its azimuth
+// is undefined, while the other two axes keep theirs.
+TEST(Uncertainty, TheAzimuthOfAnAxisAlongZHasNoUncertaintyToGive)
+{
+    ClubMeasurements club = WorkedExample();
+    club.CMx = club.CMy = club.CMz = 0;
+    club.Ixx = 2;
+    club.Iyy = 3;
+    club.Izz = 3.5f;
+    club.Ixy = 2.5f;
+    club.Iyz = 3.25f;
+    club.Izx = 2.75f;
+    InputUncertainties u;
+    u.reading = 0.5;
+    u.readingInPercent = true;
+    const ResultUncertainties result = UncertaintiesOf(club, u);
+    // EigenX 3.5 lies along z: PhsX has none; ThsX and the others do.
+    EXPECT_TRUE(std::isinf(result[6]));
+    for (int finite : {3, 4, 5, 7, 8})
+        EXPECT_TRUE(std::isfinite(result[finite])) << kResultReals[finite].name;
+}
+
 TEST(Uncertainty, WhereNoDerivativeExistsTheUncertaintyIsInfinite)
 {
     InputUncertainties u;

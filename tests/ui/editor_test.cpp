@@ -102,7 +102,16 @@ TEST_F(EditorTest, CalculateShowsTheFindingsOnlyWhileThereAreSome)
     EXPECT_TRUE(findings->text().contains("not-positive-definite"))
         << findings->text().toStdString();
     EXPECT_TRUE(findings->toolTip().contains("the centre of gravity or the readings are wrong"));
+    // A missing decimal point: the line names the slip, the tip says it.
     Type(Control<QLineEdit>(e, "txtCMx"), "10");
+    Type(Control<QLineEdit>(e, "txtIzz"), "45");
+    Control<QPushButton>(e, "Command1")->click();
+    EXPECT_TRUE(findings->text().contains("Perhaps Izz/10")) << findings->text().toStdString();
+    EXPECT_TRUE(findings->toolTip().contains(
+        "I_zz is perhaps ten times too large: with 4.5 instead of 45 the readings would fit a "
+        "rigid body."))
+        << findings->toolTip().toStdString();
+    Type(Control<QLineEdit>(e, "txtIzz"), "4.5");
     Control<QPushButton>(e, "Command1")->click();
     EXPECT_FALSE(findings->isVisible());
 }

@@ -2,6 +2,7 @@
 
 #include "clubs/code_page.h"
 #include "inertia/ellipsoid_of_inertia.h"
+#include "inertia/repair_hints.h"
 #include "numeric/arithmetic_error.h"
 #include "numeric/number_text.h"
 #include "ui/artwork/artwork.h"
@@ -283,8 +284,16 @@ void frmEdit::ShowFindings(const std::vector<Finding>& findings)
         codes << QString::fromLatin1(FindingName(finding.code));
         sentences << QString::fromStdString(finding.text);
     }
-    lblFindings->setText(
-        QStringLiteral("Check the readings: %1.").arg(codes.join(QStringLiteral(", "))));
+    // What probably went wrong: the codes on the line, in words in the tip.
+    QStringList slips;
+    for (const RepairHint& hint : RepairHintsOf(m_data.CurrentClub)) {
+        slips << QString::fromStdString(hint.code);
+        sentences << QString::fromStdString(hint.text);
+    }
+    QString line = QStringLiteral("Check the readings: %1.").arg(codes.join(QStringLiteral(", ")));
+    if (!slips.isEmpty())
+        line += QStringLiteral(" Perhaps %1.").arg(slips.join(QStringLiteral(" or ")));
+    lblFindings->setText(line);
     lblFindings->setToolTip(sentences.join(QLatin1Char('\n')));
     lblFindings->setVisible(!findings.empty());
 }

@@ -1,6 +1,8 @@
 #include "ui/main/findings_memo.h"
 
+#include "inertia/driver_rules.h"
 #include "inertia/ellipsoid_of_inertia.h"
+#include "inertia/repair_hints.h"
 
 #include <QStringList>
 
@@ -9,13 +11,19 @@
 namespace orv::ui {
 namespace {
 
-QString FindingsText(const ClubMeasurements& club)
+RowNote NoteOf(const ClubMeasurements& entered, const InputUncertainties& uncertainties)
 {
+    const ClubMeasurements club = AsCalculated(entered);
     QStringList sentences;
-    for (const Finding& finding :
-         ComputeEllipsoidOfInertia(AsCalculated(club), ReportTexts::Skip).Findings)
+    for (const Finding& finding : ComputeEllipsoidOfInertia(club, ReportTexts::Skip).Findings)
         sentences << QString::fromStdString(finding.text);
-    return sentences.join(QLatin1Char('\n'));
+    const bool warning = !sentences.isEmpty();
+    for (const RepairHint& hint : RepairHintsOf(club))
+        sentences << QString::fromStdString(hint.text);
+    const DriverRules rules = CheckDriverRules(club, uncertainties);
+    if (rules.moment.verdict != Verdict::Conforming)
+        sentences << QString::fromStdString(MomentRuleSentence(rules));
+    return {sentences.join(QLatin1Char('\n')), warning};
 }
 
 } // namespace
@@ -27,7 +35,7 @@ void FindingsMemo::BeginPass()
     m_thisPass.reserve(m_lastPass.size());
 }
 
-const QString& FindingsMemo::TextFor(const ClubMeasurements& club)
+const RowNote& FindingsMemo::NoteFor(const ClubMeasurements& club)
 {
     Readings readings{};
     for (std::size_t i = 0; i < kEnteredReals.size(); ++i)
@@ -36,7 +44,16 @@ const QString& FindingsMemo::TextFor(const ClubMeasurements& club)
         return seen->second;
     if (auto kept = m_lastPass.extract(readings); !kept.empty())
         return m_thisPass.insert(std::move(kept)).position->second;
-    return m_thisPass.emplace(readings, FindingsText(club)).first->second;
+    return m_thisPass.emplace(readings, NoteOf(club, m_uncertainties)).first->second;
+}
+
+void FindingsMemo::SetUncertainties(const InputUncertainties& uncertainties)
+{
+    if (uncertainties == m_uncertainties)
+        return;
+    m_uncertainties = uncertainties;
+    m_thisPass.clear();
+    m_lastPass.clear();
 }
 
 } // namespace orv::ui

@@ -1,10 +1,13 @@
-// The findings on each club's readings for the results grid, kept from one
-// FlushData to the next: the computation behind them runs only for readings
-// the grid has not shown before, not for all 32767 clubs at every Update,
-// Add or Delete.
+// What each club's readings give cause to say in the results grid, kept
+// from one FlushData to the next: the findings, what probably went wrong,
+// and a driver rule's verdict other than conforming. The computation behind
+// them runs only for readings the grid has not shown before, not for all
+// 32767 clubs at every Update, Add or Delete.
 #pragma once
 
 #include "clubs/club_record.h"
+#include "inertia/uncertainty.h"
+#include "ui/main/grid_model.h"
 
 #include <QString>
 
@@ -20,9 +23,12 @@ public:
     // Starts a pass over the document; readings not asked for since the
     // last pass are forgotten at the next one.
     void BeginPass();
-    // The findings on these readings as Calculate would compute them, one
-    // sentence a line; empty when there are none.
-    [[nodiscard]] const QString& TextFor(const ClubMeasurements& club);
+    // The note on these readings as Calculate would compute them, one
+    // sentence a line: a warning when there are findings.
+    [[nodiscard]] const RowNote& NoteFor(const ClubMeasurements& club);
+    // The instrument's uncertainties the verdicts are taken with; a change
+    // forgets every note.
+    void SetUncertainties(const InputUncertainties& uncertainties);
 
 private:
     // The bits of every reading the computation uses, so that equal
@@ -35,10 +41,11 @@ private:
                 std::string_view(reinterpret_cast<const char*>(readings.data()), sizeof(Readings)));
         }
     };
-    using Texts = std::unordered_map<Readings, QString, ReadingsHash>;
+    using Notes = std::unordered_map<Readings, RowNote, ReadingsHash>;
 
-    Texts m_thisPass;
-    Texts m_lastPass;
+    Notes m_thisPass;
+    Notes m_lastPass;
+    InputUncertainties m_uncertainties;
 };
 
 } // namespace orv::ui

@@ -240,7 +240,7 @@ void frmMain::FlushData()
         WriteMeasurements(*fpSpread1, club.Measurements);
         fpSpread2->SetRow(i);
         WriteResults(*fpSpread2, club.Results);
-        fpSpread2->SetRowWarning(i, m_findings.TextFor(club.Measurements));
+        fpSpread2->SetRowNote(i, m_findings.NoteFor(club.Measurements));
     }
     fpSpread1->SetReDraw(true);
     fpSpread2->SetReDraw(true);

@@ -50,15 +50,15 @@ QVariant GridModel::data(const QModelIndex& index, int role) const
     if (!index.isValid())
         return {};
     const CellValue& value = m_cells[CellOffset(index.row(), index.column())];
-    const QString& warning = RowWarning(index.row());
+    const RowNote& note = Note(index.row());
     if (role == Qt::DisplayRole)
         return FormatCell(value);
-    // The tip shows a number a narrow column cuts short, and what is wrong
-    // with the row's readings.
+    // The tip shows a number a narrow column cuts short, and what the row's
+    // readings give cause to say.
     if (role == Qt::ToolTipRole)
-        return warning.isEmpty() ? FormatCell(value)
-                                 : FormatCell(value) + QStringLiteral("\n\n") + warning;
-    if (role == Qt::BackgroundRole && !warning.isEmpty())
+        return note.text.isEmpty() ? FormatCell(value)
+                                   : FormatCell(value) + QStringLiteral("\n\n") + note.text;
+    if (role == Qt::BackgroundRole && note.warning)
         return kWarningTint;
     if (role == Qt::TextAlignmentRole) {
         const bool number = std::holds_alternative<float>(value)
@@ -72,12 +72,12 @@ QVariant GridModel::headerData(int section, Qt::Orientation orientation, int rol
 {
     if (role == Qt::TextAlignmentRole)
         return QVariant::fromValue(Qt::AlignCenter);
-    if (orientation == Qt::Vertical && !RowWarning(section).isEmpty()) {
+    if (orientation == Qt::Vertical && !Note(section).text.isEmpty()) {
         if (role == Qt::ToolTipRole)
-            return RowWarning(section);
-        if (role == Qt::BackgroundRole)
+            return Note(section).text;
+        if (role == Qt::BackgroundRole && Note(section).warning)
             return kWarningTint;
-        if (role == Qt::ForegroundRole)
+        if (role == Qt::ForegroundRole && Note(section).warning)
             return kWarningText;
     }
     if (role != Qt::DisplayRole)
@@ -92,15 +92,15 @@ Qt::ItemFlags GridModel::flags(const QModelIndex& index) const
     return index.isValid() ? Qt::ItemIsEnabled | Qt::ItemIsSelectable : Qt::NoItemFlags;
 }
 
-void GridModel::SetRowWarning(int row, const QString& warning)
+void GridModel::SetRowNote(int row, const RowNote& note)
 {
     if (row < 0 || row >= m_rows)
         return;
-    if (m_warnings.size() < static_cast<std::size_t>(m_rows))
-        m_warnings.resize(static_cast<std::size_t>(m_rows));
-    if (m_warnings[static_cast<std::size_t>(row)] == warning)
+    if (m_notes.size() < static_cast<std::size_t>(m_rows))
+        m_notes.resize(static_cast<std::size_t>(m_rows));
+    if (m_notes[static_cast<std::size_t>(row)] == note)
         return;
-    m_warnings[static_cast<std::size_t>(row)] = warning;
+    m_notes[static_cast<std::size_t>(row)] = note;
     if (m_holding) {
         m_firstHeldRow = m_firstHeldRow < 0 ? row : std::min(m_firstHeldRow, row);
         m_lastHeldRow = std::max(m_lastHeldRow, row);
@@ -111,11 +111,11 @@ void GridModel::SetRowWarning(int row, const QString& warning)
     Q_EMIT headerDataChanged(Qt::Vertical, row, row);
 }
 
-const QString& GridModel::RowWarning(int row) const
+const RowNote& GridModel::Note(int row) const
 {
-    static const QString none;
-    return row >= 0 && static_cast<std::size_t>(row) < m_warnings.size()
-               ? m_warnings[static_cast<std::size_t>(row)]
+    static const RowNote none;
+    return row >= 0 && static_cast<std::size_t>(row) < m_notes.size()
+               ? m_notes[static_cast<std::size_t>(row)]
                : none;
 }
 
@@ -130,8 +130,8 @@ void GridModel::SetRowCount(int rows)
     } else if (rows < m_rows) {
         beginRemoveRows({}, rows, m_rows - 1);
         m_cells.resize(static_cast<std::size_t>(rows) * m_headers.size());
-        if (m_warnings.size() > static_cast<std::size_t>(rows))
-            m_warnings.resize(static_cast<std::size_t>(rows));
+        if (m_notes.size() > static_cast<std::size_t>(rows))
+            m_notes.resize(static_cast<std::size_t>(rows));
         m_rows = rows;
         endRemoveRows();
     }

@@ -15,6 +15,16 @@ namespace orv::ui {
 
 using CellValue = std::variant<std::monostate, QString, float, double>;
 
+// What a row's readings give cause to say: what is wrong with them (a
+// warning, which tints the row) or only worth knowing (a driver rule's
+// verdict, say).
+struct RowNote {
+    QString text;
+    bool warning = false;
+
+    friend bool operator==(const RowNote&, const RowNote&) = default;
+};
+
 class GridModel : public QAbstractTableModel {
     Q_OBJECT
 
@@ -37,22 +47,22 @@ public:
     void HoldAnnouncements();
     void ReleaseAnnouncements();
     [[nodiscard]] QString CellText(int row, int column) const;
-    // What is wrong with a row's readings, in words; empty for nothing. A
-    // row with a warning is tinted and tells it in its tips.
-    void SetRowWarning(int row, const QString& warning);
-    [[nodiscard]] const QString& RowWarning(int row) const;
+    // What a row's tips tell about its readings, in words; empty for
+    // nothing. A row whose note is a warning is tinted as well.
+    void SetRowNote(int row, const RowNote& note);
+    [[nodiscard]] const RowNote& Note(int row) const;
 
 private:
     [[nodiscard]] std::size_t CellOffset(int row, int column) const;
 
     QStringList m_headers;
     int m_rows = 0;
-    std::vector<CellValue> m_cells;  // row-major
-    std::vector<QString> m_warnings; // by row; may be shorter than the rows
+    std::vector<CellValue> m_cells; // row-major
+    std::vector<RowNote> m_notes;   // by row; may be shorter than the rows
     bool m_holding = false;
     int m_firstHeldRow = -1; // -1: no write is held
     int m_lastHeldRow = -1;
-    bool m_headersHeld = false; // a held write changed a row's warning
+    bool m_headersHeld = false; // a held write changed a row's note
 };
 
 [[nodiscard]] QString FormatCell(const CellValue& value);

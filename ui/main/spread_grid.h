@@ -56,12 +56,9 @@ public:
     void ShowRow(int row);
 
     [[nodiscard]] QString CellText(int row, int column) const;
-    // Marks a row, grid numbering, as having doubtful readings.
-    void SetRowWarning(int row, const QString& warning)
-    {
-        m_model->SetRowWarning(row - 1, warning);
-    }
-    [[nodiscard]] QString RowWarning(int row) const { return m_model->RowWarning(row - 1); }
+    // What a row, grid numbering, gives cause to say; a warning tints it.
+    void SetRowNote(int row, const RowNote& note) { m_model->SetRowNote(row - 1, note); }
+    [[nodiscard]] const RowNote& Note(int row) const { return m_model->Note(row - 1); }
 
     // The width the grid gives one of its character units: enough for every
     // data column's widest text and header, and at least enough for the
