@@ -80,13 +80,11 @@ DriverRules CheckDriverRules(const ClubMeasurements& club, const InputUncertaint
     rules.moment.limit = kMomentLimitAt60;
     rules.moment.value = LieAxisMoment(atRule);
     rules.moment.uncertainty = UncertaintyOf(atRule, inputs, LieAxisMoment);
-    rules.moment.verdict =
-        Judge(rules.moment.value, rules.moment.uncertainty, rules.moment.limit);
+    rules.moment.verdict = Judge(rules.moment.value, rules.moment.uncertainty, rules.moment.limit);
     rules.volume.limit = kVolumeLimit;
     rules.volume.value = club.Volume;
     rules.volume.uncertainty = inputs.volume;
-    rules.volume.verdict =
-        Judge(rules.volume.value, rules.volume.uncertainty, rules.volume.limit);
+    rules.volume.verdict = Judge(rules.volume.value, rules.volume.uncertainty, rules.volume.limit);
     return rules;
 }
 

@@ -15,6 +15,20 @@ constexpr int kFloor = 3; // mm
 constexpr int kCap = 150; // mm
 constexpr double kEllipsoidFactor = 4.0 / 3.0 * kPi;
 
+struct SinCos {
+    double sin;
+    double cos;
+};
+
+SinCos SineAndCosine(double radians)
+{
+    static const double halfTurn = 180 * kPi / 180.0;
+    static const SinCos ofHalfTurn{std::sin(halfTurn), std::cos(halfTurn)};
+    if (radians == halfTurn)
+        return ofHalfTurn;
+    return {std::sin(radians), std::cos(radians)};
+}
+
 } // namespace
 
 void ComputeAxisEllipsoid(ComputationState& state, int axis)
@@ -34,8 +48,11 @@ void ComputeLieAxisMoment(ComputationState& state)
     Try([&] { state.A = Checked(club.Azimuth * kPi / 180.0); });
     MatrixObject& u = state.u;
     Try([&] { u.Resize(3, 1); });
-    Try([&] { u.SetItem(0, 0, std::sin(state.L) * std::cos(state.A)); });
-    Try([&] { u.SetItem(1, 0, std::sin(state.L) * std::sin(state.A)); });
+    // Each sine and cosine taken once; the azimuth is nearly always 180.
+    const double sinL = std::sin(state.L);
+    const auto [sinA, cosA] = SineAndCosine(state.A);
+    Try([&] { u.SetItem(0, 0, sinL * cosA); });
+    Try([&] { u.SetItem(1, 0, sinL * sinA); });
     Try([&] { u.SetItem(2, 0, std::cos(state.L)); });
     Try([&] { state.IzcPrime = Checked(u.Transpose().Multiply(state.T).Multiply(u).Item(0, 0)); });
 }

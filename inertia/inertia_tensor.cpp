@@ -30,6 +30,12 @@ void ProductOfInertia(double& element, double diagonalMoment, double first, doub
 
 void ComputeInertiaTensor(ComputationState& state)
 {
+    RotateCentre(state);
+    TransferToCentre(state);
+}
+
+void RotateCentre(ComputationState& state)
+{
     const ClubMeasurements& club = state.club;
     Try([&] { state.c.x = ToSingle(club.CMx / 10.0); });
     Try([&] { state.c.y = ToSingle(club.CMy / 10.0); });
@@ -40,7 +46,11 @@ void ComputeInertiaTensor(ComputationState& state)
     Try([&] { state.cxy = RotateVector(state.cx, "X", -45); });
     Try([&] { state.cyz = RotateVector(state.c, "X", 45); });
     Try([&] { state.czx = RotateVector(state.c, "Y", -45); });
+}
 
+void TransferToCentre(ComputationState& state)
+{
+    const ClubMeasurements& club = state.club;
     Try([&] { state.m = ToSingle(club.Mass / 1000.0); });
 
     Transfer(state, state.Jx, club.Ixx, state.cx);

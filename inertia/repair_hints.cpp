@@ -32,11 +32,24 @@ constexpr Reading kCentre[] = {
 constexpr const char* kFits = " the readings would fit a rigid body.";
 
 // The principal moments Calculate finds, when it finds all three: the
-// tensor as the computation forms it, then its eigenvalues.
-std::optional<std::array<double, 3>> PrincipalMoments(const ClubMeasurements& club)
+// tensor as the computation forms it, then its eigenvalues. `turned`, when
+// given, holds the centre of gravity already turned onto the measurement
+// lines, for readings whose centre is unchanged.
+std::optional<std::array<double, 3>> PrincipalMoments(const ClubMeasurements& club,
+                                                      const inertia::ComputationState* turned)
 {
     inertia::ComputationState state(club);
-    inertia::ComputeInertiaTensor(state);
+    if (turned != nullptr) {
+        state.c = turned->c;
+        state.cx = turned->cx;
+        state.cy = turned->cy;
+        state.cxy = turned->cxy;
+        state.cyz = turned->cyz;
+        state.czx = turned->czx;
+    } else {
+        inertia::RotateCentre(state);
+    }
+    inertia::TransferToCentre(state);
     try {
         return state.T.EigenValues();
     } catch (const MatrixError&) {
@@ -62,6 +75,8 @@ struct Slip {
     Kind kind;
     int first = 0;  // the reading or coordinate
     int second = 0; // the other reading of a swap
+
+    [[nodiscard]] bool MovesTheCentre() const { return kind == Kind::Sign || kind == Kind::Centre; }
 
     [[nodiscard]] ClubMeasurements Undo(const ClubMeasurements& club) const
     {
@@ -99,9 +114,9 @@ struct Slip {
             const Reading& r = kReadings[first];
             const bool large = kind == Kind::TooLarge;
             return {std::string(r.code) + (large ? "/10" : "*10"),
-                    std::string(r.label) + " is perhaps ten times too " + (large ? "large" : "small")
-                        + ": with " + Text(undone.*r.field) + " instead of " + Text(club.*r.field)
-                        + kFits};
+                    std::string(r.label) + " is perhaps ten times too "
+                        + (large ? "large" : "small") + ": with " + Text(undone.*r.field)
+                        + " instead of " + Text(club.*r.field) + kFits};
         }
         case Kind::Mass:
             return {"Mass/10", "The mass is perhaps ten times too large: with " + Text(undone.Mass)
@@ -116,10 +131,10 @@ struct Slip {
         }
         case Kind::Sign: {
             const Reading& c = kCentre[first];
-            return {std::string("-") + c.code,
-                    std::string(c.label) + " perhaps has the wrong sign: with "
-                        + Text(undone.*c.field) + " mm instead of " + Text(club.*c.field) + " mm"
-                        + kFits};
+            return {std::string("-") + c.code, std::string(c.label)
+                                                   + " perhaps has the wrong sign: with "
+                                                   + Text(undone.*c.field) + " mm instead of "
+                                                   + Text(club.*c.field) + " mm" + kFits};
         }
         case Kind::Centre: {
             const auto point = [](const ClubMeasurements& m) {
@@ -160,13 +175,16 @@ std::vector<RepairHint> RepairHintsOf(const ClubMeasurements& club)
     for (const MeasuredReal& field : kEnteredReals)
         if (!std::isfinite(asCalculated.*field.member))
             return {};
-    const auto moments = PrincipalMoments(asCalculated);
+    inertia::ComputationState turned(asCalculated);
+    inertia::RotateCentre(turned);
+    const auto moments = PrincipalMoments(asCalculated, &turned);
     if (!moments || inertia::FitsARigidBody(*moments))
         return {};
 
     std::vector<std::pair<double, Slip>> found;
     for (const Slip& slip : Slips()) {
-        const auto undone = PrincipalMoments(slip.Undo(asCalculated));
+        const auto undone = PrincipalMoments(slip.Undo(asCalculated),
+                                             slip.MovesTheCentre() ? nullptr : &turned);
         if (undone && inertia::FitsARigidBody(*undone))
             found.emplace_back(Margin(*undone), slip);
     }

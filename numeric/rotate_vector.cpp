@@ -7,12 +7,42 @@
 
 namespace orv {
 
-Vec3 RotateVector(const Vec3& vector, std::string_view axis, float angleDegrees)
+namespace {
+
+struct Turn {
+    double s;
+    double c;
+};
+
+Turn TurnOf(float angleDegrees)
 {
     const float theta = ToSingle(static_cast<long double>(angleDegrees)
                                  * static_cast<long double>(kPi) / 180.0L);
-    const double s = std::sin(static_cast<double>(theta));
-    const double c = std::cos(static_cast<double>(theta));
+    return {std::sin(static_cast<double>(theta)), std::cos(static_cast<double>(theta))};
+}
+
+// The computation turns by these three angles only, five times per club:
+// their sines and cosines are taken once, by the same steps, so every bit is
+// the same.
+Turn CachedTurnOf(float angleDegrees)
+{
+    static const Turn quarter = TurnOf(90);
+    static const Turn eighth = TurnOf(45);
+    static const Turn minusEighth = TurnOf(-45);
+    if (angleDegrees == 90)
+        return quarter;
+    if (angleDegrees == 45)
+        return eighth;
+    if (angleDegrees == -45)
+        return minusEighth;
+    return TurnOf(angleDegrees);
+}
+
+} // namespace
+
+Vec3 RotateVector(const Vec3& vector, std::string_view axis, float angleDegrees)
+{
+    const auto [s, c] = CachedTurnOf(angleDegrees);
     const double x = vector.x;
     const double y = vector.y;
     const double z = vector.z;

@@ -64,6 +64,11 @@ struct ComputationState {
 void RunStages(ComputationState& state);
 
 void ComputeInertiaTensor(ComputationState& state);
+// The two halves of the tensor stage: the centre of gravity turned onto each
+// measurement line (it depends on the centre alone), then the readings moved
+// to the centre and the tensor formed.
+void RotateCentre(ComputationState& state);
+void TransferToCentre(ComputationState& state);
 void ComputePrincipalAxes(ComputationState& state);
 void ComputeAxisEllipsoid(ComputationState& state, int axis);
 void ComputeLieAxisMoment(ComputationState& state);

@@ -28,30 +28,29 @@ TEST_P(VerdictTest, TakesTwiceTheUncertaintyEitherWay)
         << c.value << " +- " << c.uncertainty << " against " << c.limit;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Limits, VerdictTest,
-    ::testing::Values(
-        // The moment limit, 6.0 kg-cm^2, without an uncertainty.
-        VerdictCase{5.99, 0, kMomentLimitAt60, Verdict::Conforming},
-        VerdictCase{6.0, 0, kMomentLimitAt60, Verdict::Conforming},
-        VerdictCase{6.01, 0, kMomentLimitAt60, Verdict::Nonconforming},
-        // With u = 0.04: 2u = 0.08 either way.
-        VerdictCase{5.91, 0.04, kMomentLimitAt60, Verdict::Conforming},
-        VerdictCase{5.93, 0.04, kMomentLimitAt60, Verdict::Undecided},
-        VerdictCase{6.07, 0.04, kMomentLimitAt60, Verdict::Undecided},
-        VerdictCase{6.09, 0.04, kMomentLimitAt60, Verdict::Nonconforming},
-        // The volume limit, 470 cc.
-        VerdictCase{470, 0, kVolumeLimit, Verdict::Conforming},
-        VerdictCase{470.5, 0, kVolumeLimit, Verdict::Nonconforming},
-        VerdictCase{465, 2, kVolumeLimit, Verdict::Conforming},
-        VerdictCase{467, 2, kVolumeLimit, Verdict::Undecided},
-        VerdictCase{473, 2, kVolumeLimit, Verdict::Undecided},
-        VerdictCase{475, 2, kVolumeLimit, Verdict::Nonconforming},
-        // No derivative, or no number: nothing can be decided.
-        VerdictCase{5, std::numeric_limits<double>::infinity(), kMomentLimitAt60,
-                    Verdict::Undecided},
-        VerdictCase{std::numeric_limits<double>::quiet_NaN(), 0, kMomentLimitAt60,
-                    Verdict::Undecided}));
+INSTANTIATE_TEST_SUITE_P(Limits, VerdictTest,
+                         ::testing::Values(
+                             // The moment limit, 6.0 kg-cm^2, without an uncertainty.
+                             VerdictCase{5.99, 0, kMomentLimitAt60, Verdict::Conforming},
+                             VerdictCase{6.0, 0, kMomentLimitAt60, Verdict::Conforming},
+                             VerdictCase{6.01, 0, kMomentLimitAt60, Verdict::Nonconforming},
+                             // With u = 0.04: 2u = 0.08 either way.
+                             VerdictCase{5.91, 0.04, kMomentLimitAt60, Verdict::Conforming},
+                             VerdictCase{5.93, 0.04, kMomentLimitAt60, Verdict::Undecided},
+                             VerdictCase{6.07, 0.04, kMomentLimitAt60, Verdict::Undecided},
+                             VerdictCase{6.09, 0.04, kMomentLimitAt60, Verdict::Nonconforming},
+                             // The volume limit, 470 cc.
+                             VerdictCase{470, 0, kVolumeLimit, Verdict::Conforming},
+                             VerdictCase{470.5, 0, kVolumeLimit, Verdict::Nonconforming},
+                             VerdictCase{465, 2, kVolumeLimit, Verdict::Conforming},
+                             VerdictCase{467, 2, kVolumeLimit, Verdict::Undecided},
+                             VerdictCase{473, 2, kVolumeLimit, Verdict::Undecided},
+                             VerdictCase{475, 2, kVolumeLimit, Verdict::Nonconforming},
+                             // No derivative, or no number: nothing can be decided.
+                             VerdictCase{5, std::numeric_limits<double>::infinity(),
+                                         kMomentLimitAt60, Verdict::Undecided},
+                             VerdictCase{std::numeric_limits<double>::quiet_NaN(), 0,
+                                         kMomentLimitAt60, Verdict::Undecided}));
 
 TEST(DriverRules, JudgeIzcAtSixtyDegreesWhateverTheEnteredLie)
 {
