@@ -3,6 +3,7 @@
 // refresh that follows; once with the readings the grids already show (the
 // findings come from the grid's memo), once with every club's readings new.
 #include "tests/inertia/worked_example.h"
+#include "ui/head/frm_head.h"
 #include "ui/main/frm_main.h"
 #include "ui/platform/desktop_services.h"
 #include "ui/platform/qt_dialogs.h"
@@ -44,6 +45,14 @@ public:
     {
         m_window.FlushData();
         QCoreApplication::processEvents();
+    }
+
+    // Opens the head window, as Head, Head Window does.
+    orv::ui::frmHead& OpenHeadWindow()
+    {
+        m_window.mnuHeadWindow_Click();
+        QCoreApplication::processEvents();
+        return *m_window.HeadWindow();
     }
 
     // Gives every club other readings, as opening another document does.
@@ -90,5 +99,31 @@ void BM_FlushDataEveryClubNew(benchmark::State& state)
     }
 }
 BENCHMARK(BM_FlushDataEveryClubNew)->Unit(benchmark::kMillisecond);
+
+// Arrowing through the heads with the head window open: each step computes
+// the head's numbers, writes them and draws its ellipsoid.
+void BM_HeadWindowFollowsTheNextRow(benchmark::State& state)
+{
+    LargestDocument document;
+    orv::ui::frmHead& head = document.OpenHeadWindow();
+    int row = 1;
+    for (auto _ : state) {
+        row = row % orv::kMaxClubs + 1;
+        head.ShowRow(row);
+        head.repaint();
+    }
+}
+BENCHMARK(BM_HeadWindowFollowsTheNextRow)->Unit(benchmark::kMillisecond);
+
+// An Update, Add or Delete with the head window open: the grids and the
+// window's list of heads to compare with.
+void BM_FlushDataWithTheHeadWindowOpen(benchmark::State& state)
+{
+    LargestDocument document;
+    document.OpenHeadWindow();
+    for (auto _ : state)
+        document.Flush();
+}
+BENCHMARK(BM_FlushDataWithTheHeadWindowOpen)->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -16,6 +16,8 @@ namespace {
 constexpr double kInfinite = std::numeric_limits<double>::infinity();
 constexpr double kDegreesPerRadian = 180.0 / std::numbers::pi;
 constexpr std::size_t kResults = kResultReals.size();
+constexpr double kRoundingUlps = 64;
+constexpr double kEpsilon = std::numeric_limits<double>::epsilon();
 // An axis whose x-y component is below this lies along z: its azimuth is
 // undefined.
 constexpr double kUndefinedAzimuth = 1e-6;
@@ -89,6 +91,16 @@ std::array<double, kResults> Change(const Outcome& base, const Outcome& other)
     }
     change[12] = other.izcPrime - base.izcPrime;
     change[13] = other.volume - base.volume;
+    // A change within a few dozen ulps of the value is the rounding of the
+    // double-precision steps, not a derivative (the equivalent volume, say,
+    // which the scaling holds at the measured volume).
+    const std::array<double, kResults> values = {
+        base.moments[0],  base.moments[1],  base.moments[2], base.ths[0], base.ths[1],
+        base.ths[2],      base.phs[0],      base.phs[1],     base.phs[2], base.diagonal[0],
+        base.diagonal[1], base.diagonal[2], base.izcPrime,   base.volume};
+    for (std::size_t k = 0; k < kResults; ++k)
+        if (std::fabs(change[k]) <= kRoundingUlps * kEpsilon * std::fabs(values[k]))
+            change[k] = 0;
     return change;
 }
 
@@ -150,21 +162,37 @@ bool AllFinite(const ClubMeasurements& club)
 
 } // namespace
 
+std::vector<double>
+UncertaintiesOfValues(const ClubMeasurements& club, const InputUncertainties& u,
+                      const std::function<std::vector<double>(const ClubMeasurements&)>& values)
+{
+    const std::vector<double> base = values(club);
+    std::vector<double> variance(base.size(), 0.0);
+    const bool complete = AllFinite(club)
+                          && Propagate(club, u,
+                                       [&](const ClubMeasurements& perturbed, double step,
+                                           double uncertainty) {
+                                           const std::vector<double> changed = values(perturbed);
+                                           for (std::size_t k = 0; k < base.size(); ++k) {
+                                               const double contribution = (changed[k] - base[k])
+                                                                           / step * uncertainty;
+                                               variance[k] += contribution * contribution;
+                                           }
+                                           return true;
+                                       });
+    std::vector<double> result(base.size(), kInfinite);
+    for (std::size_t k = 0; complete && k < base.size(); ++k)
+        if (std::isfinite(base[k]) && std::isfinite(variance[k]))
+            result[k] = std::sqrt(variance[k]);
+    return result;
+}
+
 double UncertaintyOf(const ClubMeasurements& club, const InputUncertainties& u,
                      const std::function<double(const ClubMeasurements&)>& value)
 {
-    const double base = value(club);
-    if (!AllFinite(club) || !std::isfinite(base))
-        return kInfinite;
-    double variance = 0;
-    const bool complete = Propagate(
-        club, u, [&](const ClubMeasurements& perturbed, double step, double uncertainty) {
-            const double changed = value(perturbed);
-            const double contribution = (changed - base) / step * uncertainty;
-            variance += contribution * contribution;
-            return std::isfinite(changed);
-        });
-    return complete && std::isfinite(variance) ? std::sqrt(variance) : kInfinite;
+    return UncertaintiesOfValues(
+               club, u, [&](const ClubMeasurements& c) { return std::vector<double>{value(c)}; })
+        .front();
 }
 
 ResultUncertainties UncertaintiesOf(const ClubMeasurements& club, const InputUncertainties& u)

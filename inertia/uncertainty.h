@@ -18,6 +18,7 @@
 
 #include <array>
 #include <functional>
+#include <vector>
 
 namespace orv {
 
@@ -47,5 +48,9 @@ using ResultUncertainties = std::array<double, kResultReals.size()>;
 // derivative.
 [[nodiscard]] double UncertaintyOf(const ClubMeasurements& club, const InputUncertainties& inputs,
                                    const std::function<double(const ClubMeasurements&)>& value);
+// The same for several values at once (each perturbation computed once).
+[[nodiscard]] std::vector<double>
+UncertaintiesOfValues(const ClubMeasurements& club, const InputUncertainties& inputs,
+                      const std::function<std::vector<double>(const ClubMeasurements&)>& values);
 
 } // namespace orv

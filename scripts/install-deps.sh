@@ -5,7 +5,7 @@ set -euo pipefail
 
 ORV_PACKAGES=(
   cmake ninja-build g++ pkg-config
-  qt6-base-dev libgl-dev libeigen3-dev
+  qt6-base-dev qt6-svg-dev libgl-dev libeigen3-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev clang-format
   fonts-liberation2

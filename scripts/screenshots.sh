@@ -7,7 +7,7 @@
 # dialog lists copies in other letter cases), and the grids compared with
 # those before. Last, a
 # document of 120 realistic heads made with orv-calc is opened and shown at
-# its top and at its end.
+# its top and at its end; last, the head window at 96 and 120 dpi.
 #   scripts/screenshots.sh [OUTPUT_FOLDER]   (default build/screenshots)
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
@@ -194,6 +194,45 @@ wait_window "VOVE-ROZO ORV manual" --pid "$pid" >/dev/null
 shot help-window
 kill "$pid" 2>/dev/null || true
 SESSION
+
+# The head window beside the main window on a wider screen, at 96 and at
+# 120 dpi: a driver, an iron, a putter, a head with a slip in its readings,
+# and two drivers compared.
+head_session() {   # DPI
+  xvfb-run -a -s "-screen 0 1700x950x24 -dpi $1" bash -s "$program" "$out" "$calc" "$root" "$1" <<'HEADS'
+set -euo pipefail
+program="$1"; out="$2"; calc="$3"; root="$4"; dpi="$5"
+openbox >/dev/null 2>&1 &
+sleep 1
+cd "$(mktemp -d)"
+export XDG_CONFIG_HOME="$PWD/config"
+[[ "$dpi" == 120 ]] && export QT_FONT_DPI=120
+"$calc" import "$root/scripts/screenshot-heads.csv" heads.orv
+"$program" heads.orv &
+pid=$!
+sleep 2; xdotool key Escape; sleep 1.5
+main=$(xdotool search --onlyvisible --name "^ORV Calculation" | head -1)
+xdotool windowmove "$main" 0 0; sleep 0.3
+xdotool windowfocus "$main"; sleep 0.3; xdotool key ctrl+i; sleep 1.5
+shot() { sleep 0.7; import -window root "$out/$1-$dpi.png"; echo "saved $out/$1-$dpi.png"; }
+shot head-driver
+down() { xdotool windowfocus "$main"; sleep 0.2; xdotool key --repeat "$1" --delay 60 Down; sleep 0.8; }
+xdotool windowfocus "$main"; sleep 0.2; xdotool key Tab; sleep 0.2
+down 2; shot head-iron
+down 1; shot head-putter
+down 1; shot head-findings
+# Driver 460 (row 1) against Driver 10K (row 2), along z.
+xdotool key --repeat 4 --delay 60 Up; sleep 0.5
+head=$(xdotool search --onlyvisible --name "^Head - " | head -1)
+xdotool windowfocus "$head"; sleep 0.3
+xdotool key alt+m; sleep 0.3; xdotool key Down Down; sleep 0.5
+xdotool key alt+z; sleep 0.5
+shot head-compare
+kill "$pid" 2>/dev/null || true
+HEADS
+}
+head_session 96
+head_session 120
 
 # The grids of the reopened document, pixel for pixel those before quitting.
 differing=$(compare -metric AE "$out/main-two-computed-client.png" "$out/main-reopened-client.png" null: 2>&1 || true)

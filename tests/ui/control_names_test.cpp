@@ -2,10 +2,17 @@
 // names that the handlers, the tests and anyone scripting the windows use.
 #include "app/frm_splash.h"
 #include "tests/ui/editor_fixture.h"
+#include "ui/head/frm_head.h"
+#include "ui/head/head_view.h"
+#include "ui/head/instrument_uncertainties.h"
 
 #include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDoubleSpinBox>
 #include <QGroupBox>
 #include <QMenu>
+#include <QTextBrowser>
 #include <QTimer>
 
 namespace orv::testing {
@@ -58,6 +65,9 @@ TEST_F(ControlNamesTest, MainWindow)
                              {"mnuSave", kItem},
                              {"mnuSaveAs", kItem},
                              {"mnuExit", kItem},
+                             {"mnuHead", kMenu},
+                             {"mnuHeadWindow", kItem},
+                             {"mnuUncertainties", kItem},
                              {"mnuHelp", kMenu},
                              {"mnuContent", kItem},
                              {"mnuAbout", kItem}});
@@ -102,6 +112,30 @@ TEST_F(ControlNamesTest, Editor)
                        {"Command2", kButton},
                        {"Command6", kButton},
                        {"lblFindings", kLabel}});
+}
+
+TEST_F(ControlNamesTest, HeadWindowAndUncertainties)
+{
+    window->mnuHeadWindow_Click();
+    ui::frmHead& head = *window->HeadWindow();
+    EXPECT_EQ(head.objectName(), "frmHead");
+    ExpectControls(head, {{"HeadView", &ui::HeadView::staticMetaObject},
+                          {"cmdViewX", kButton},
+                          {"cmdViewY", kButton},
+                          {"cmdViewZ", kButton},
+                          {"cmdOblique", kButton},
+                          {"cboCompare", &QComboBox::staticMetaObject},
+                          {"cmdSavePicture", kButton},
+                          {"txtNumbers", &QTextBrowser::staticMetaObject},
+                          {"cmdCopy", kButton}});
+    ui::frmUncertainties uncertainties(nullptr);
+    EXPECT_EQ(uncertainties.objectName(), "frmUncertainties");
+    ExpectControls(uncertainties, {{"txtUMass", &QDoubleSpinBox::staticMetaObject},
+                                   {"txtUCentre", &QDoubleSpinBox::staticMetaObject},
+                                   {"txtUReading", &QDoubleSpinBox::staticMetaObject},
+                                   {"chkPercent", &QCheckBox::staticMetaObject},
+                                   {"txtUVolume", &QDoubleSpinBox::staticMetaObject},
+                                   {"txtULie", &QDoubleSpinBox::staticMetaObject}});
 }
 
 TEST_F(ControlNamesTest, PreviewHolder)

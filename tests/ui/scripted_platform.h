@@ -89,9 +89,14 @@ private:
 class RecordingDesktop : public ui::DesktopServices {
 public:
     QStringList helpFiles;
+    QStringList helpSections;
     QStringList addresses;
 
-    void OpenHelp(QWidget*, const QString& helpFilePath) override { helpFiles << helpFilePath; }
+    void OpenHelp(QWidget*, const QString& helpFilePath, const QString& section) override
+    {
+        helpFiles << helpFilePath;
+        helpSections << section;
+    }
     void OpenWebAddress(const QString& address) override { addresses << address; }
 };
 

@@ -2,6 +2,8 @@
 // edit and a way to show the list again after Update.
 #pragma once
 
+#include "clubs/club_record.h"
+
 namespace orv::ui {
 
 class EditorHost {
@@ -12,6 +14,8 @@ public:
     [[nodiscard]] virtual int ActiveRow() const = 0;
     // Rewrites both grids from the club list.
     virtual void FlushData() = 0;
+    // Calculate computed these values, not stored yet.
+    virtual void Calculated(const ClubMeasurements& club) = 0;
 };
 
 } // namespace orv::ui

@@ -311,8 +311,10 @@ void frmEdit::keyPressEvent(QKeyEvent* event)
 
 void frmEdit::Command1_Click()
 {
-    if (RawData())
-        UpdateORV();
+    if (!RawData())
+        return;
+    UpdateORV();
+    m_host.Calculated(m_data.CurrentClub);
 }
 
 void frmEdit::Command4_Click()

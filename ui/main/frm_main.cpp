@@ -2,6 +2,8 @@
 
 #include "numeric/number_text.h"
 #include "ui/editor/frm_edit.h"
+#include "ui/head/frm_head.h"
+#include "ui/head/instrument_uncertainties.h"
 #include "ui/platform/app_info.h"
 #include "ui/platform/desktop_services.h"
 #include "ui/platform/dialogs.h"
@@ -142,6 +144,11 @@ void frmMain::BuildMenus()
     addItem(file, "mnuSave", QStringLiteral("&Save"), &frmMain::mnuSave_Click);
     addItem(file, "mnuSaveAs", QStringLiteral("&Save As"), &frmMain::mnuSaveAs_Click);
     addItem(file, "mnuExit", QStringLiteral("E&xit"), &frmMain::mnuExit_Click);
+    QMenu* head = addMenu("mnuHead", QStringLiteral("H&ead"));
+    addItem(head, "mnuHeadWindow", QStringLiteral("Head &Window"), &frmMain::mnuHeadWindow_Click);
+    head->actions().constLast()->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_I));
+    addItem(head, "mnuUncertainties", QStringLiteral("Instrument &Uncertainties..."),
+            &frmMain::mnuUncertainties_Click);
     QMenu* help = addMenu("mnuHelp", QStringLiteral("&Help"));
     addItem(help, "mnuContent", QStringLiteral("&Content"), &frmMain::mnuContent_Click);
     addItem(help, "mnuAbout", QStringLiteral("&About"), &frmMain::mnuAbout_Click);
@@ -196,6 +203,7 @@ void frmMain::Form_Load()
     setWindowTitle(kApplicationTitle);
     m_formLoaded = true;
     m_data.ClubList.Reset();
+    m_findings.SetUncertainties(LoadInstrumentUncertainties());
 }
 
 void frmMain::showEvent(QShowEvent* event)
@@ -244,6 +252,8 @@ void frmMain::FlushData()
     }
     fpSpread1->SetReDraw(true);
     fpSpread2->SetReDraw(true);
+    if (m_head != nullptr && m_head->isVisible())
+        m_head->ListChanged(clubs > 0 ? ActiveRow() : 0);
 }
 
 void frmMain::Command4_Click()
@@ -271,6 +281,7 @@ void frmMain::Command3_Click()
         m_data.ClubList.Reset();
         fpSpread1->SetRowCount(0);
         fpSpread2->SetRowCount(0);
+        HeadFollows();
     }
 }
 
@@ -296,6 +307,45 @@ void frmMain::MirrorRowSelection(SpreadGrid& target, int row)
 {
     if (row >= 1)
         target.SelectBlock(0, row, kMirrorLastColumn, row);
+    HeadFollows();
+}
+
+void frmMain::HeadFollows()
+{
+    if (m_head != nullptr && m_head->isVisible())
+        m_head->ShowRow(m_data.ClubList.HighestIndex() > 0 ? ActiveRow() : 0);
+}
+
+void frmMain::Calculated(const ClubMeasurements& club)
+{
+    if (m_head != nullptr && m_head->isVisible())
+        m_head->ShowPending(club);
+}
+
+void frmMain::mnuHeadWindow_Click()
+{
+    if (m_head == nullptr) {
+        m_head = new frmHead(m_data.ClubList, m_dialogs, m_desktop, this);
+        m_head->SetUncertainties(LoadInstrumentUncertainties());
+    }
+    m_head->show();
+    m_head->raise();
+    m_head->activateWindow();
+    m_head->ListChanged(m_data.ClubList.HighestIndex() > 0 ? ActiveRow() : 0);
+}
+
+void frmMain::mnuUncertainties_Click()
+{
+    frmUncertainties dialog(this);
+    dialog.Show(LoadInstrumentUncertainties());
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    const InputUncertainties entered = dialog.Entered();
+    SaveInstrumentUncertainties(entered);
+    m_findings.SetUncertainties(entered);
+    if (m_head != nullptr)
+        m_head->SetUncertainties(entered);
+    FlushData();
 }
 
 void frmMain::ShowMessage(const QString& text)

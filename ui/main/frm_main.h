@@ -19,6 +19,7 @@ namespace orv::ui {
 
 class Dialogs;
 class DesktopServices;
+class frmHead;
 
 // Both grids have this many data columns.
 inline constexpr int kGridColumns = 14;
@@ -35,6 +36,7 @@ public:
 
     void FlushData() override;
     [[nodiscard]] int ActiveRow() const override { return fpSpread1->ActiveRow(); }
+    void Calculated(const ClubMeasurements& club) override;
 
     // How About shows the splash window, modally over `owner`.
     void SetAboutWindow(std::function<void(QWidget* owner)> showAbout);
@@ -49,6 +51,8 @@ public:
     // to the program; empty for none.
     void SetStartupDocument(const QString& path) { m_startupDocument = path; }
     [[nodiscard]] const QString& CurrentFilePath() const { return m_currentFilePath; }
+    // The head window, once Head Window has opened it.
+    [[nodiscard]] frmHead* HeadWindow() const { return m_head; }
 
     void Command4_Click(); // Add
     void Command3_Click(); // Delete
@@ -58,6 +62,8 @@ public:
     void mnuSave_Click();
     void mnuSaveAs_Click();
     void mnuExit_Click();
+    void mnuHeadWindow_Click();
+    void mnuUncertainties_Click();
     void mnuContent_Click();
     void mnuAbout_Click();
 
@@ -71,6 +77,8 @@ private:
     void BuildMenus();
     void BuildControls(QWidget* client);
     void MirrorRowSelection(SpreadGrid& target, int row);
+    // The head window, once opened, shows the active row.
+    void HeadFollows();
     [[nodiscard]] bool SaveDocument();
     [[nodiscard]] bool SaveDocumentAs();
     [[nodiscard]] bool WriteFile(const QString& path);
@@ -91,6 +99,7 @@ private:
     QString m_documentPath;
     QString m_startupDocument;
     FindingsMemo m_findings;
+    frmHead* m_head = nullptr; // made by the first Head Window
 };
 
 } // namespace orv::ui

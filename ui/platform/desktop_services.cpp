@@ -10,13 +10,16 @@ QtDesktopServices::QtDesktopServices(QString manualIndex)
 {
 }
 
-void QtDesktopServices::OpenHelp(QWidget* owner, const QString& helpFilePath)
+void QtDesktopServices::OpenHelp(QWidget* owner, const QString& helpFilePath,
+                                 const QString& section)
 {
     if (!m_help) {
         m_help = new HelpWindow(owner);
         m_help->setAttribute(Qt::WA_DeleteOnClose);
         m_help->ShowManual(m_manualIndex.isEmpty() ? ManualIndexFor(helpFilePath) : m_manualIndex);
     }
+    if (!section.isEmpty())
+        m_help->ShowSection(section);
     m_help->show();
     m_help->raise();
     m_help->activateWindow();

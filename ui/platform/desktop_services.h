@@ -15,8 +15,10 @@ class DesktopServices {
 public:
     virtual ~DesktopServices() = default;
 
-    // Opens the help file with the help viewer.
-    virtual void OpenHelp(QWidget* owner, const QString& helpFilePath) = 0;
+    // Opens the help file with the help viewer, at `section` (an anchor of
+    // the manual) when one is given.
+    virtual void OpenHelp(QWidget* owner, const QString& helpFilePath,
+                          const QString& section = {}) = 0;
     // Opens the address in the desktop's web browser.
     virtual void OpenWebAddress(const QString& address) = 0;
 };
@@ -27,7 +29,8 @@ class QtDesktopServices : public DesktopServices {
 public:
     explicit QtDesktopServices(QString manualIndex = {});
 
-    void OpenHelp(QWidget* owner, const QString& helpFilePath) override;
+    void OpenHelp(QWidget* owner, const QString& helpFilePath,
+                  const QString& section = {}) override;
     void OpenWebAddress(const QString& address) override;
 
     // The help window once Help has been opened, until its owner goes.

@@ -97,6 +97,8 @@ QVariant ManualPage::loadResource(int type, const QUrl& name)
     return QTextBrowser::loadResource(type, name);
 }
 
+void HelpWindow::ShowSection(const QString& anchor) { m_page->scrollToAnchor(anchor); }
+
 // One entry for every chapter and section heading that carries an anchor.
 void HelpWindow::FillContents()
 {

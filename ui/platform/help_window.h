@@ -31,6 +31,8 @@ public:
     // Shows the manual whose first page is `indexPath`; a manual that is
     // missing, unreadable or empty is said in the window itself.
     void ShowManual(const QString& indexPath);
+    // Scrolls the manual to the section with this anchor.
+    void ShowSection(const QString& anchor);
 
 private:
     void FillContents();
