@@ -1,5 +1,7 @@
 #include "cli/club_csv.h"
 
+#include "numeric/number_text.h"
+
 #include "cli/csv.h"
 #include "cli/parallel.h"
 #include "clubs/club_file.h"
@@ -23,13 +25,6 @@ namespace {
 constexpr std::size_t kMaxRowBytes = 1024 * 1024;
 
 constexpr const char* kTooSmall = " is too close to 0 for single precision, which would store 0";
-
-std::string ShortestText(float value)
-{
-    char buffer[64];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
-    return std::string(buffer, result.ptr);
-}
 
 void AppendRow(std::string& out, const std::vector<std::string>& fields)
 {

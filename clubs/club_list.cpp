@@ -31,6 +31,16 @@ void ClubList::Remove(int k)
     m_slots.pop_back();
 }
 
+void ClubList::Insert(int k, ClubRecord record)
+{
+    if (k < 1 || k > HighestIndex() + 1)
+        throw std::out_of_range("Subscript out of range: club " + std::to_string(k) + " of 1.."
+                                + std::to_string(HighestIndex() + 1));
+    if (HighestIndex() >= kMaxClubs)
+        throw ClubListFull();
+    m_slots.insert(m_slots.begin() + k, std::move(record));
+}
+
 void ClubList::Store(int k, const ClubMeasurements& measurements, const ClubResults& results)
 {
     CheckIndex(k);

@@ -29,6 +29,9 @@ public:
     void AppendEmpty();
     // Later clubs move down by one; slots below k are untouched.
     void Remove(int k);
+    // The club at k (1..N+1), later clubs moving up by one: Remove undone.
+    // Throws ClubListFull at kMaxClubs clubs.
+    void Insert(int k, ClubRecord record);
     void Store(int k, const ClubMeasurements& measurements, const ClubResults& results);
     [[nodiscard]] ClubMeasurements Fetch(int k) const;
     // Replaces every slot, slot 0 included; `slots` must hold 1 to kMaxClubs+1.

@@ -1,5 +1,6 @@
 #include "numeric/number_text.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -124,7 +125,7 @@ std::string FormatSingleToReadBack(float value)
     return FormatGeneral(value, kSingleRoundTripDigits);
 }
 
-double ParseLeadingNumber(std::string_view text)
+LeadingNumber ReadLeadingNumber(std::string_view text)
 {
     std::string compact;
     compact.reserve(text.size());
@@ -132,14 +133,19 @@ double ParseLeadingNumber(std::string_view text)
         if (c != ' ' && c != '\t' && c != '\n')
             compact += c;
     }
+    if (compact.empty())
+        return {0.0, true};
 
     if (compact.size() >= 2 && compact[0] == '&') {
         const char kind = static_cast<char>(compact[1] | 0x20);
-        if (kind == 'h')
-            return ParseRadixInteger(std::string_view(compact).substr(2), 16);
-        if (kind == 'o')
-            return ParseRadixInteger(std::string_view(compact).substr(2), 8);
-        return 0.0;
+        const int radix = kind == 'h' ? 16 : kind == 'o' ? 8 : 0;
+        if (radix == 0)
+            return {0.0, false};
+        const std::string_view digits = std::string_view(compact).substr(2);
+        const bool whole = !digits.empty()
+                           && std::all_of(digits.begin(), digits.end(),
+                                          [&](char c) { return IsDigit(c, radix); });
+        return {ParseRadixInteger(digits, radix), whole};
     }
 
     // Collect the longest leading number in the form from_chars accepts.
@@ -161,7 +167,7 @@ double ParseLeadingNumber(std::string_view text)
         pos += 1 + fractionDigits;
     }
     if (integerDigits + fractionDigits == 0)
-        return 0.0;
+        return {0.0, false};
     if (integerDigits == 0)
         number.insert(number.size() - fractionDigits - 1, "0");
 
@@ -178,12 +184,16 @@ double ParseLeadingNumber(std::string_view text)
                 ++exponentPos;
             }
             const std::size_t exponentDigits = CountDigits(compact, exponentPos);
-            if (exponentDigits > 0)
+            if (exponentDigits > 0) {
                 number += "e" + sign + compact.substr(exponentPos, exponentDigits);
+                pos = exponentPos + exponentDigits;
+            }
         }
     }
-    return ConvertDecimal(number, exponentNegative);
+    return {ConvertDecimal(number, exponentNegative), pos == compact.size()};
 }
+
+double ParseLeadingNumber(std::string_view text) { return ReadLeadingNumber(text).value; }
 
 double RoundHalfEven(double value, int decimals)
 {
@@ -208,6 +218,13 @@ double RoundHalfEven(double value, int decimals)
 std::string FormatRounded(double value, int decimals)
 {
     return FormatGeneral(RoundHalfEven(value, decimals), kDoubleDigits);
+}
+
+std::string ShortestText(float value)
+{
+    char buffer[64];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
+    return std::string(buffer, result.ptr);
 }
 
 } // namespace orv

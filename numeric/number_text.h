@@ -29,6 +29,10 @@ inline constexpr int kSingleRoundTripDigits = 9;
 // with the fewest digits, up to 9, that does.
 [[nodiscard]] std::string FormatSingleToReadBack(float value);
 
+// The shortest text that reads back to the same single ("6.95", "1e-07"), as
+// CSV and the clipboard carry numbers.
+[[nodiscard]] std::string ShortestText(float value);
+
 // The number at the start of the text. Spaces, tabs and line feeds are
 // ignored wherever they stand; a point is the decimal separator; an E or D
 // exponent may follow; "&H" and "&O" read hexadecimal and octal integers.
@@ -36,6 +40,15 @@ inline constexpr int kSingleRoundTripDigits = 9;
 // a text without a leading number is 0. A magnitude beyond the double range
 // comes back infinite, so the caller can tell it from a real number.
 [[nodiscard]] double ParseLeadingNumber(std::string_view text);
+
+// The same number, and whether it is the whole text: "12.5" is, "12.5 g",
+// "6,95" and "1.2.3" are not (their number is read and the rest dropped).
+// An empty text is whole; a text without a number is not.
+struct LeadingNumber {
+    double value;
+    bool whole;
+};
+[[nodiscard]] LeadingNumber ReadLeadingNumber(std::string_view text);
 
 // The value rounded to `decimals` places, an exact tie going to the even last
 // digit. The decision is made on the exact binary value, so 0.0625 gives

@@ -195,3 +195,28 @@ TEST(RoundHalfEven, AgreesWithTheExactDecimalExpansionForAnySingle)
 
 } // namespace
 } // namespace orv
+
+namespace orv {
+namespace {
+
+// Whether the number is the whole text: what the editor tells the user
+// about a box it read only in part.
+TEST(ReadLeadingNumber, SaysWhetherTheNumberIsTheWholeText)
+{
+    const struct {
+        const char* text;
+        double value;
+        bool whole;
+    } cases[] = {{"12.5", 12.5, true}, {" 1 2.5 ", 12.5, true}, {"", 0, true},
+                 {"-3e2", -300, true}, {"&HFF", 255, true},     {"12.5 g", 12.5, false},
+                 {"6,95", 6, false},   {"1.2.3", 1.2, false},   {"abc", 0, false},
+                 {"1e", 1, false},     {"&Hxyz", 0, false},     {"+.5", 0.5, true}};
+    for (const auto& c : cases) {
+        const LeadingNumber read = ReadLeadingNumber(c.text);
+        EXPECT_EQ(read.value, c.value) << c.text;
+        EXPECT_EQ(read.whole, c.whole) << c.text;
+    }
+}
+
+} // namespace
+} // namespace orv

@@ -40,4 +40,13 @@ template <typename T> T* Control(const QWidget& window, const char* name)
     return found;
 }
 
+// A window's caption as the user reads it when nothing is unsaved: the title
+// without Qt's mark of unsaved changes, "[*]".
+inline QString Caption(const QWidget& window)
+{
+    QString caption = window.windowTitle();
+    caption.remove(QStringLiteral("[*]"));
+    return caption;
+}
+
 } // namespace orv::testing

@@ -297,15 +297,26 @@ TEST_F(EditorTest, DiscardAsksAndOnlyYesCloses)
     EXPECT_EQ(Control<ui::SpreadGrid>(*window, "fpSpread1")->CellText(1, 2), "A");
 }
 
-TEST_F(EditorTest, CloseBoxWritesNothingAndAsksNothing)
+// The close box (or Alt+F4) asks before dropping typed values, as Discard
+// does; with nothing typed it closes without a question. It never stores.
+TEST_F(EditorTest, CloseBoxAsksBeforeDroppingTypedValues)
 {
     AddClubs({"A"});
-    ui::frmEdit& e = Open();
-    Control<QLineEdit>(e, "txtClubName")->setText("changed");
-    e.close();
-    EXPECT_FALSE(e.isVisible());
+    ui::frmEdit& untouched = Open();
+    untouched.close();
+    EXPECT_FALSE(untouched.isVisible());
     EXPECT_TRUE(dialogs.messages.empty());
-    EXPECT_EQ(data.ClubList.At(1).Measurements.ClubName, "A");
+
+    for (const ui::MessageAnswer answer : {ui::MessageAnswer::No, ui::MessageAnswer::Yes}) {
+        dialogs.messages.clear();
+        ui::frmEdit& e = Open();
+        Control<QLineEdit>(e, "txtClubName")->setText("changed");
+        dialogs.answers.push_back(answer);
+        e.close();
+        EXPECT_EQ(dialogs.Texts(), QStringList{"Discard all the changes?"});
+        EXPECT_EQ(e.isVisible(), answer == ui::MessageAnswer::No);
+        EXPECT_EQ(data.ClubList.At(1).Measurements.ClubName, "A");
+    }
 }
 
 TEST_F(EditorTest, EscapeDoesNotDropTheTypedValues)

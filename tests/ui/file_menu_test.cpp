@@ -67,7 +67,7 @@ TEST_F(FileMenuTest, SaveRightAfterStartGoesToTheSaveDialog)
     EXPECT_EQ(dialogs.requests[0].defaultExtension, "orv");
     EXPECT_TRUE(dialogs.messages.empty());
     EXPECT_EQ(Bytes("new.orv"), std::string(118, '\0'));
-    EXPECT_EQ(window->windowTitle(), "ORV Calculation - new.orv");
+    EXPECT_EQ(Caption(*window), "ORV Calculation - new.orv");
 }
 
 TEST_F(FileMenuTest, OpenFillsTheGridsAndTheCaption)
@@ -81,7 +81,7 @@ TEST_F(FileMenuTest, OpenFillsTheGridsAndTheCaption)
 
     EXPECT_EQ(NameColumn(), (QStringList{"A", "B"}));
     EXPECT_EQ(Control<ui::SpreadGrid>(*window, "fpSpread1")->CellText(2, 3), "200");
-    EXPECT_EQ(window->windowTitle(), "ORV Calculation - heads.ORV");
+    EXPECT_EQ(Caption(*window), "ORV Calculation - heads.ORV");
     EXPECT_EQ(window->CurrentFilePath(), Path("heads.ORV"));
     EXPECT_TRUE(dialogs.messages.empty());
 }
@@ -152,6 +152,64 @@ TEST_F(FileMenuTest, SaveAsOntoStandardOutputWritesIntoItWhereItStands)
     EXPECT_TRUE(std::filesystem::is_symlink(folder.path() / "out.orv"));
 }
 
+// The caption marks unsaved changes from the first change of the list until
+// the document is saved or another opened.
+TEST_F(FileMenuTest, TheCaptionMarksUnsavedChanges)
+{
+    EXPECT_FALSE(window->isWindowModified());
+    Click("Command4");
+    EXPECT_TRUE(window->isWindowModified());
+    EXPECT_EQ(window->windowTitle(), "VOVE-ROZO ORV[*]");
+    dialogs.choices.push_back(Choice("saved.orv"));
+    window->mnuSave_Click();
+    EXPECT_FALSE(window->isWindowModified());
+    Click("Command3");
+    EXPECT_TRUE(window->isWindowModified());
+    window->mnuUndo_Click(); // back to the saved state
+    EXPECT_FALSE(window->isWindowModified());
+    Click("Command4");
+    WriteDocument("other.orv", {"A"});
+    dialogs.answers.push_back(MessageAnswer::No);
+    dialogs.choices.push_back(Choice("other.orv"));
+    window->mnuOpen_Click();
+    EXPECT_FALSE(window->isWindowModified());
+    EXPECT_FALSE(window->Edits().canUndo());
+}
+
+// Open with unsaved changes asks first: Yes saves (with Save's own
+// questions), No opens without saving, Cancel keeps everything.
+TEST_F(FileMenuTest, OpenAsksBeforeDroppingUnsavedChanges)
+{
+    WriteDocument("other.orv", {"Other"});
+    const struct {
+        MessageAnswer answer;
+        bool opened;
+        bool saved;
+    } cases[] = {{MessageAnswer::Cancel, false, false},
+                 {MessageAnswer::No, true, false},
+                 {MessageAnswer::Yes, true, true}};
+    for (const auto& c : cases) {
+        std::filesystem::remove(folder.path() / "mine.orv");
+        window = std::make_unique<ui::frmMain>(data, dialogs, desktop);
+        window->Load();
+        AddClubs({"mine"});
+        dialogs.messages.clear();
+        dialogs.answers.push_back(c.answer);
+        if (c.answer == MessageAnswer::Yes)
+            dialogs.choices.push_back(Choice("mine.orv")); // Save goes to Save As
+        if (c.opened)
+            dialogs.choices.push_back(Choice("other.orv"));
+        window->mnuOpen_Click();
+        ASSERT_FALSE(dialogs.messages.empty());
+        EXPECT_EQ(dialogs.messages.front().text,
+                  "Save the changes to the current datas before opening another file?");
+        EXPECT_EQ(dialogs.messages.front().buttons, ui::MessageButtons::YesNoCancel);
+        EXPECT_EQ(NameColumn(), QStringList{c.opened ? "Other" : "mine"});
+        EXPECT_EQ(std::filesystem::exists(folder.path() / "mine.orv"), c.saved);
+        EXPECT_TRUE(dialogs.choices.empty());
+    }
+}
+
 // A document copied from an old disk, its name in Latin-1: it opens, its name
 // shows as file managers show it, and Save writes it back under its own name.
 TEST_F(FileMenuTest, ADocumentNamedInLatin1OpensAndSavesUnderItsOwnName)
@@ -164,7 +222,7 @@ TEST_F(FileMenuTest, ADocumentNamedInLatin1OpensAndSavesUnderItsOwnName)
     window->mnuOpen_Click();
     EXPECT_TRUE(dialogs.messages.empty()) << dialogs.Texts().join(u'|').toStdString();
     EXPECT_EQ(NameColumn(), QStringList{"A"});
-    EXPECT_EQ(window->windowTitle(), QStringLiteral("ORV Calculation - h\uFFFDads.orv"));
+    EXPECT_EQ(Caption(*window), QStringLiteral("ORV Calculation - h\uFFFDads.orv"));
     Click("Command4");
     dialogs.answers.push_back(MessageAnswer::Yes);
     window->mnuSave_Click();
@@ -178,6 +236,7 @@ TEST_F(FileMenuTest, ADocumentNamedInLatin1OpensAndSavesUnderItsOwnName)
 TEST_F(FileMenuTest, FailedOpenChangesNothing)
 {
     AddClubs({"kept"});
+    window->Edits().setClean(); // as if just saved: Open asks nothing first
     WriteDocument("full.orv", {"A", "B"});
     const std::string full = Bytes("full.orv");
     std::ofstream(folder.path() / "cut.orv", std::ios::binary).write(full.data(), 200);
@@ -199,7 +258,7 @@ TEST_F(FileMenuTest, FailedOpenChangesNothing)
                   QLatin1String(c.message))
             << c.name;
         EXPECT_EQ(NameColumn(), QStringList{"kept"}) << c.name;
-        EXPECT_EQ(window->windowTitle(), "VOVE-ROZO ORV") << c.name;
+        EXPECT_EQ(Caption(*window), "VOVE-ROZO ORV") << c.name;
         EXPECT_TRUE(window->CurrentFilePath().isEmpty()) << c.name;
     }
 }
@@ -207,6 +266,7 @@ TEST_F(FileMenuTest, FailedOpenChangesNothing)
 TEST_F(FileMenuTest, CancelledOpenChangesNothing)
 {
     AddClubs({"kept"});
+    window->Edits().setClean();
     dialogs.choices.push_back({});
     window->mnuOpen_Click();
     EXPECT_EQ(NameColumn(), QStringList{"kept"});
@@ -244,7 +304,7 @@ TEST_F(FileMenuTest, SaveAsMakesTheSavedFileTheDocument)
     dialogs.choices = {Choice("a.orv"), Choice("b.orv")};
     window->mnuOpen_Click();
     window->mnuSaveAs_Click();
-    EXPECT_EQ(window->windowTitle(), "ORV Calculation - b.orv");
+    EXPECT_EQ(Caption(*window), "ORV Calculation - b.orv");
     EXPECT_EQ(window->CurrentFilePath(), Path("b.orv"));
 
     Click("Command4");
@@ -260,7 +320,7 @@ TEST_F(FileMenuTest, SaveAsWithARefusedNameWritesNothingAndKeepsTheCaption)
     window->mnuSaveAs_Click();
     EXPECT_EQ(dialogs.Texts(), QStringList{"The file type is not supported!"});
     EXPECT_FALSE(std::filesystem::exists(folder.path() / "heads.txt"));
-    EXPECT_EQ(window->windowTitle(), "VOVE-ROZO ORV");
+    EXPECT_EQ(Caption(*window), "VOVE-ROZO ORV");
 }
 
 TEST_F(FileMenuTest, SaveAsThatCannotWriteShowsWhyAndKeepsTheCaption)
@@ -269,7 +329,7 @@ TEST_F(FileMenuTest, SaveAsThatCannotWriteShowsWhyAndKeepsTheCaption)
     window->mnuSaveAs_Click();
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_TRUE(dialogs.messages[0].text.contains("x.orv"));
-    EXPECT_EQ(window->windowTitle(), "VOVE-ROZO ORV");
+    EXPECT_EQ(Caption(*window), "VOVE-ROZO ORV");
     EXPECT_TRUE(window->CurrentFilePath().isEmpty());
 }
 
@@ -373,7 +433,7 @@ protected:
     void ExpectDocumentKept()
     {
         EXPECT_EQ(NameColumn(), QStringList{"kept"});
-        EXPECT_EQ(window->windowTitle(), "VOVE-ROZO ORV");
+        EXPECT_EQ(Caption(*window), "VOVE-ROZO ORV");
         EXPECT_TRUE(window->CurrentFilePath().isEmpty());
     }
 };

@@ -54,7 +54,8 @@ TEST_P(HeadOutlineTest, MatchesTheProjectedEllipsoidWithinAPixel)
     const ui::ViewTurn view = GetParam().view();
     ui::HeadView drawing;
     drawing.resize(400, 400);
-    for (const ui::Ellipsoid& ellipsoid : {Turned(0, 0, 0), Turned(30, 20, 10), Turned(-70, 45, 120)}) {
+    for (const ui::Ellipsoid& ellipsoid :
+         {Turned(0, 0, 0), Turned(30, 20, 10), Turned(-70, 45, 120)}) {
         drawing.SetHead(ui::HeadDrawing{ellipsoid, {3, 2, 1}, {0, 0, 1}, QStringLiteral("test")});
         const QPointF centre = drawing.ToScreen({0, 0, 0});
         const ui::Ellipse2 outline = ui::Outline(ellipsoid, view);
@@ -176,10 +177,12 @@ TEST_F(HeadWindowTest, FollowsTheActiveRowUpdateAndDelete)
     Type(Control<QLineEdit>(e, "txtMass"), "251");
     Control<QPushButton>(e, "Command1")->click();
     EXPECT_EQ(Head().Shown()->club.Mass, 251.0f);
-    EXPECT_TRUE(Control<QTextBrowser>(Head(), "txtNumbers")->toPlainText().contains("not yet stored"));
+    EXPECT_TRUE(
+        Control<QTextBrowser>(Head(), "txtNumbers")->toPlainText().contains("not yet stored"));
     Control<QPushButton>(e, "Command4")->click();
     EXPECT_EQ(ShownName(), "Iron, reshafted");
-    EXPECT_FALSE(Control<QTextBrowser>(Head(), "txtNumbers")->toPlainText().contains("not yet stored"));
+    EXPECT_FALSE(
+        Control<QTextBrowser>(Head(), "txtNumbers")->toPlainText().contains("not yet stored"));
 
     // Deleting the shown head shows the one that takes its row.
     Click("Command3");

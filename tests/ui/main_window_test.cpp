@@ -16,10 +16,10 @@ TEST_F(MainWindowTest, LoadSetsTheCaptionTheFlagAndAnEmptyList)
     fresh.ClubList.AppendEmpty();
     ui::frmMain unloaded(fresh, dialogs, desktop);
     EXPECT_FALSE(unloaded.blFormLoaded());
-    EXPECT_EQ(unloaded.windowTitle(), QStringLiteral("Vove-Rozo ORV"));
+    EXPECT_EQ(Caption(unloaded), QStringLiteral("Vove-Rozo ORV"));
     unloaded.Load();
     EXPECT_TRUE(unloaded.blFormLoaded());
-    EXPECT_EQ(unloaded.windowTitle(), QStringLiteral("VOVE-ROZO ORV"));
+    EXPECT_EQ(Caption(unloaded), QStringLiteral("VOVE-ROZO ORV"));
     EXPECT_EQ(fresh.ClubList.HighestIndex(), 0);
     EXPECT_EQ(Control<ui::SpreadGrid>(unloaded, "fpSpread1")->RowCount(), 0);
     EXPECT_EQ(Control<ui::SpreadGrid>(unloaded, "fpSpread2")->RowCount(), 0);

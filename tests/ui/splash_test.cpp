@@ -88,7 +88,7 @@ TEST_F(SplashTest, ADocumentGivenToTheProgramOpensAfterTheSplash)
     EXPECT_EQ(data.ClubList.HighestIndex(), 0); // not before the splash closes
     splash.Frame1_Click();
     ASSERT_TRUE(QTest::qWaitFor([&] { return data.ClubList.HighestIndex() == 1; }, 2000));
-    EXPECT_EQ(mainWindow.windowTitle(), QStringLiteral("ORV Calculation - h\uFFFDads.orv"));
+    EXPECT_EQ(Caption(mainWindow), QStringLiteral("ORV Calculation - h\uFFFDads.orv"));
     EXPECT_EQ(Control<ui::SpreadGrid>(mainWindow, "fpSpread1")->CellText(1, 2), "Driver");
     EXPECT_EQ(ui::NativePath(mainWindow.CurrentFilePath()), bytes);
     EXPECT_TRUE(dialogs.messages.empty());
@@ -116,7 +116,7 @@ TEST_F(SplashTest, ABadDocumentGivenToTheProgramSaysWhyAndLeavesItEmpty)
         EXPECT_TRUE(scripted.Texts().front().startsWith(QLatin1String(c.message)))
             << scripted.Texts().front().toStdString();
         EXPECT_EQ(programData.ClubList.HighestIndex(), 0);
-        EXPECT_EQ(window.windowTitle(), "VOVE-ROZO ORV");
+        EXPECT_EQ(Caption(window), "VOVE-ROZO ORV");
     }
 }
 

@@ -4,6 +4,8 @@
 
 #include "clubs/club_record.h"
 
+#include <QString>
+
 namespace orv::ui {
 
 class EditorHost {
@@ -16,6 +18,11 @@ public:
     virtual void FlushData() = 0;
     // Calculate computed these values, not stored yet.
     virtual void Calculated(const ClubMeasurements& club) = 0;
+    // Update: stores the values in the row and shows the list again.
+    virtual void StoreClub(int row, const ClubMeasurements& measurements,
+                           const ClubResults& results) = 0;
+    // Opens the manual at a section.
+    virtual void Help(const QString& section) = 0;
 };
 
 } // namespace orv::ui

@@ -14,10 +14,13 @@
 #include "ui/platform/remembered_folders.h"
 #include "ui/platform/twips.h"
 
+#include <QCloseEvent>
 #include <QDir>
 #include <QKeyEvent>
+#include <QShortcut>
 
 #include <algorithm>
+#include <optional>
 
 namespace orv::ui {
 namespace {
@@ -184,6 +187,14 @@ void frmEdit::BuildControls()
     for (std::size_t i = 1; i < order.size(); ++i)
         setTabOrder(order[i - 1], order[i]);
 
+    // Enter anywhere calculates; Alt+C, Alt+U and Alt+D press the three
+    // buttons, whose captions stay as they are.
+    Command1->setDefault(true);
+    const std::pair<Qt::Key, QPushButton*> keys[] = {
+        {Qt::Key_C, Command1}, {Qt::Key_U, Command4}, {Qt::Key_D, Command2}};
+    for (const auto& [key, target] : keys)
+        connect(new QShortcut(QKeySequence(Qt::ALT | key), this), &QShortcut::activated, target,
+                &QPushButton::click);
     connect(Command1, &QPushButton::clicked, this, &frmEdit::Command1_Click);
     connect(Command4, &QPushButton::clicked, this, &frmEdit::Command4_Click);
     connect(Command2, &QPushButton::clicked, this, &frmEdit::Command2_Click);
@@ -202,6 +213,15 @@ void frmEdit::Form_Load()
     if (row > 0)
         ReEdit(row);
     RawData();
+    m_opened = BoxTexts();
+}
+
+QStringList frmEdit::BoxTexts() const
+{
+    QStringList texts = {txtClubNo->text(), txtClubName->text(), txtPictureName->text()};
+    for (const NumberBox& number : m_numberBoxes)
+        texts << number.box->text();
+    return texts;
 }
 
 void frmEdit::ReEdit(int I)
@@ -235,9 +255,19 @@ void frmEdit::DataInput()
 bool frmEdit::RawData()
 {
     std::vector<float> values;
+    m_readAs.clear();
     for (const NumberBox& number : m_numberBoxes) {
         try {
-            values.push_back(ToSingle(ParseLeadingNumber(number.box->text().toStdString())));
+            const LeadingNumber read = ReadLeadingNumber(number.box->text().toStdString());
+            values.push_back(ToSingle(read.value));
+            // A box read only in part says what was read, and is marked.
+            number.box->setStyleSheet(read.whole ? QString()
+                                                 : QStringLiteral("background: #FFE8B0;"));
+            if (!read.whole)
+                m_readAs << QStringLiteral("%1: \"%2\" was read as %3")
+                                .arg(number.label.section(QLatin1Char(' '), 0, 0),
+                                     number.box->text(),
+                                     QString::fromStdString(FormatSingle(values.back())));
         } catch (const ArithmeticError&) {
             ShowMessage(QStringLiteral("The value of \"%1\" is out of range.").arg(number.label));
             number.box->setFocus();
@@ -279,7 +309,7 @@ void frmEdit::UpdateORV()
 void frmEdit::ShowFindings(const std::vector<Finding>& findings)
 {
     QStringList codes;
-    QStringList sentences;
+    QStringList sentences = m_readAs;
     for (const Finding& finding : findings) {
         codes << QString::fromLatin1(FindingName(finding.code));
         sentences << QString::fromStdString(finding.text);
@@ -290,12 +320,35 @@ void frmEdit::ShowFindings(const std::vector<Finding>& findings)
         slips << QString::fromStdString(hint.code);
         sentences << QString::fromStdString(hint.text);
     }
-    QString line = QStringLiteral("Check the readings: %1.").arg(codes.join(QStringLiteral(", ")));
+    QStringList parts = m_readAs;
+    if (!codes.isEmpty())
+        parts << QStringLiteral("Check the readings: %1.").arg(codes.join(QStringLiteral(", ")));
     if (!slips.isEmpty())
-        line += QStringLiteral(" Perhaps %1.").arg(slips.join(QStringLiteral(" or ")));
-    lblFindings->setText(line);
+        parts << QStringLiteral("Perhaps %1.").arg(slips.join(QStringLiteral(" or ")));
+    // The line never cuts a text: what does not fit its lines ends in "...",
+    // and the tip has it all.
+    const QFontMetrics metrics(lblFindings->font());
+    const int lines = std::max(1, lblFindings->height() / metrics.lineSpacing());
+    const QString line = parts.join(QLatin1Char(' '));
+    lblFindings->setText(
+        metrics.elidedText(line, Qt::ElideRight,
+                           lblFindings->width() * lines - metrics.averageCharWidth() * 6 * lines));
     lblFindings->setToolTip(sentences.join(QLatin1Char('\n')));
-    lblFindings->setVisible(!findings.empty());
+    lblFindings->setVisible(!parts.isEmpty());
+}
+
+void frmEdit::closeEvent(QCloseEvent* event)
+{
+    // The close box drops typed values only when the user says so, as
+    // Discard does.
+    if (result() == QDialog::Rejected && BoxTexts() != m_opened
+        && m_dialogs.ShowMessage(this, QStringLiteral("Discard all the changes?"),
+                                 MessageButtons::YesNo)
+               != MessageAnswer::Yes) {
+        event->ignore();
+        return;
+    }
+    QDialog::closeEvent(event);
 }
 
 void frmEdit::keyPressEvent(QKeyEvent* event)
@@ -303,6 +356,11 @@ void frmEdit::keyPressEvent(QKeyEvent* event)
     // Escape would close the editor and drop the typed values unasked; the
     // window has no Cancel button, so the key does nothing here.
     if (event->key() == Qt::Key_Escape) {
+        event->accept();
+        return;
+    }
+    if (event->key() == Qt::Key_F1) {
+        m_host.Help(QStringLiteral("editor"));
         event->accept();
         return;
     }
@@ -317,10 +375,34 @@ void frmEdit::Command1_Click()
     m_host.Calculated(m_data.CurrentClub);
 }
 
+// The first character of the text that a club data file cannot hold, or
+// nothing.
+std::optional<QChar> Unstorable(const QString& text)
+{
+    for (const QChar c : text)
+        if (!Utf8ToWindows1252(QString(c).toStdString()))
+            return c;
+    return std::nullopt;
+}
+
 void frmEdit::Command4_Click()
 {
     if (!RawData())
         return;
+    const std::pair<QLineEdit*, QString> texts[] = {
+        {txtClubNo, QStringLiteral("Head No.")},
+        {txtClubName, QStringLiteral("Head Name")},
+        {txtPictureName, QStringLiteral("the picture")}};
+    for (const auto& [box, name] : texts) {
+        if (const auto c = Unstorable(box->text())) {
+            ShowMessage(QStringLiteral("%1 holds \"%2\", which a club data file cannot store: it "
+                                       "holds only Western European letters. Replace it, then "
+                                       "Update again.")
+                            .arg(name, QString(*c)));
+            box->setFocus();
+            return;
+        }
+    }
     const int row = m_host.ActiveRow();
     if (row < 1 || row > m_data.ClubList.HighestIndex()) {
         ShowMessage(QStringLiteral(
@@ -329,8 +411,7 @@ void frmEdit::Command4_Click()
     }
     // The stored results always belong to the stored measurements.
     UpdateORV();
-    m_data.ClubList.Store(row, m_data.CurrentClub, m_data.CurrentResults);
-    m_host.FlushData();
+    m_host.StoreClub(row, m_data.CurrentClub, m_data.CurrentResults);
     accept();
 }
 

@@ -51,6 +51,7 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     struct NumberBox {
@@ -70,6 +71,7 @@ private:
     void ShowPicture(StretchedImage& image, const QString& path);
     void ShowMessage(const QString& text);
     void ShowFindings(const std::vector<Finding>& findings);
+    [[nodiscard]] QStringList BoxTexts() const;
     frmPreview& LoadPreview();
     void RefreshPreview();
 
@@ -92,6 +94,10 @@ private:
     std::unique_ptr<frmPreview> m_preview;
     // Where the last picture was chosen, in this run or an earlier one.
     QString m_pictureFolder;
+    // The boxes as the editor opened, and what the last reading of them read
+    // only in part.
+    QStringList m_opened;
+    QStringList m_readAs;
 };
 
 } // namespace orv::ui

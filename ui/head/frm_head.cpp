@@ -30,7 +30,8 @@ namespace orv::ui {
 namespace {
 
 const QString kGeometryKey = QStringLiteral("head/geometry");
-const QString kPictureFilter = QStringLiteral("PNG picture (*.png)|*.png|SVG drawing (*.svg)|*.svg");
+const QString kPictureFilter = QStringLiteral(
+    "PNG picture (*.png)|*.png|SVG drawing (*.svg)|*.svg");
 
 QString Title(const ClubMeasurements& club)
 {
@@ -63,8 +64,7 @@ QPushButton* Button(QWidget* parent, const char* name, const QString& caption)
 
 } // namespace
 
-frmHead::frmHead(const ClubList& clubs, Dialogs& dialogs, DesktopServices& desktop,
-                 QWidget* parent)
+frmHead::frmHead(const ClubList& clubs, Dialogs& dialogs, DesktopServices& desktop, QWidget* parent)
     : QWidget(parent, Qt::Window)
     , m_clubs(clubs)
     , m_dialogs(dialogs)

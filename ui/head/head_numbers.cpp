@@ -113,9 +113,9 @@ Sheet Build(const HeadNumbers& n)
     const QString kgcm2 = QStringLiteral("kg\u00B7cm\u00B2");
     const char* names[3] = {"x", "y", "z"};
 
-    sheet.Heading(QStringLiteral("Head %1: %2")
-                      .arg(QString::fromStdString(n.club.ClubNo),
-                           QString::fromStdString(n.club.ClubName)));
+    sheet.Heading(
+        QStringLiteral("Head %1: %2")
+            .arg(QString::fromStdString(n.club.ClubNo), QString::fromStdString(n.club.ClubName)));
 
     sheet.Heading(QStringLiteral("Inertia tensor about the centre of gravity (%1)").arg(kgcm2));
     std::vector<QStringList> rows;
@@ -136,13 +136,13 @@ Sheet Build(const HeadNumbers& n)
     const char* results[3] = {"X", "Y", "Z"};
     for (int i = 0; i < 3; ++i) {
         const Vector3& a = g.principalAxes[i];
-        rows.push_back({QString::fromLatin1(results[i]),
-                        Number(g.principalMoments[i], 4) + PlusMinus(sheet.ResultU(i)),
-                        QStringLiteral("(%1, %2, %3)")
-                            .arg(Number(a[0], 3), Number(a[1], 3), Number(a[2], 3)),
-                        Number(g.ths[i], 2) + PlusMinus(sheet.ResultU(3 + i)),
-                        Number(g.phs[i], 2) + PlusMinus(sheet.ResultU(6 + i)),
-                        Number(g.radiiOfGyration[i], 3) + PlusMinus(sheet.GeometryU(kRadii + i))});
+        rows.push_back(
+            {QString::fromLatin1(results[i]),
+             Number(g.principalMoments[i], 4) + PlusMinus(sheet.ResultU(i)),
+             QStringLiteral("(%1, %2, %3)").arg(Number(a[0], 3), Number(a[1], 3), Number(a[2], 3)),
+             Number(g.ths[i], 2) + PlusMinus(sheet.ResultU(3 + i)),
+             Number(g.phs[i], 2) + PlusMinus(sheet.ResultU(6 + i)),
+             Number(g.radiiOfGyration[i], 3) + PlusMinus(sheet.GeometryU(kRadii + i))});
     }
     sheet.Table({QString(), QStringLiteral("Moment (%1)").arg(kgcm2),
                  QStringLiteral("Unit vector (x, y, z)"), QStringLiteral("Ths (\u00B0)"),

@@ -90,8 +90,8 @@ std::vector<SectionPoint> Section(const Ellipsoid& ellipsoid, int first, int sec
         const double t = 2 * std::numbers::pi * k / points;
         const double p = ellipsoid.semiAxes[first] * std::cos(t);
         const double q = ellipsoid.semiAxes[second] * std::sin(t);
-        section.push_back({c[0] + p * a[0] + q * b[0], c[1] + p * a[1] + q * b[1],
-                           p * a[2] + q * b[2] >= 0});
+        section.push_back(
+            {c[0] + p * a[0] + q * b[0], c[1] + p * a[1] + q * b[1], p * a[2] + q * b[2] >= 0});
     }
     return section;
 }

@@ -149,7 +149,8 @@ void HeadView::Paint(QPainter& painter, QSize size) const
         const auto section = Section(m_head->ellipsoid, a, b, m_view, 96);
         for (std::size_t k = 1; k < section.size(); ++k) {
             QPainterPath& half = section[k].front && section[k - 1].front ? front : back;
-            half.moveTo(centre.x() + section[k - 1].x * scale, centre.y() - section[k - 1].y * scale);
+            half.moveTo(centre.x() + section[k - 1].x * scale,
+                        centre.y() - section[k - 1].y * scale);
             half.lineTo(centre.x() + section[k].x * scale, centre.y() - section[k].y * scale);
         }
     }

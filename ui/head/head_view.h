@@ -17,10 +17,10 @@ namespace orv::ui {
 
 // What the drawing shows of one head.
 struct HeadDrawing {
-    Ellipsoid ellipsoid;          // mm, about the centre of gravity
-    Vector3 principalMoments{};   // kg-cm^2, of ellipsoid.axes[i]
-    Vector3 lieAxis{0, 0, 1};     // unit direction of the lie-angle axis
-    QString title;                // "Head 7: Driver"
+    Ellipsoid ellipsoid;        // mm, about the centre of gravity
+    Vector3 principalMoments{}; // kg-cm^2, of ellipsoid.axes[i]
+    Vector3 lieAxis{0, 0, 1};   // unit direction of the lie-angle axis
+    QString title;              // "Head 7: Driver"
 };
 
 class HeadView : public QWidget {

@@ -4,6 +4,7 @@
 #include "ui/editor/frm_edit.h"
 #include "ui/head/frm_head.h"
 #include "ui/head/instrument_uncertainties.h"
+#include "ui/main/clipboard_text.h"
 #include "ui/platform/app_info.h"
 #include "ui/platform/desktop_services.h"
 #include "ui/platform/dialogs.h"
@@ -12,6 +13,8 @@
 #include "ui/platform/twips.h"
 #include "ui/platform/window_placement.h"
 
+#include <QApplication>
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QLayout>
@@ -68,6 +71,16 @@ const std::vector<GridColumn> kResultColumns = {
     {QStringLiteral("Volume"), 5.62, kWidestMoment},
 };
 
+// The headers of both grids' columns, as the clipboard carries them.
+QStringList ColumnHeaders()
+{
+    QStringList headers;
+    for (const auto* columns : {&kMeasurementColumns, &kResultColumns})
+        for (const GridColumn& column : *columns)
+            headers << column.header;
+    return headers;
+}
+
 // Row and column of the mirrored block: the row header and the first eleven
 // data columns.
 constexpr int kMirrorLastColumn = 11;
@@ -115,12 +128,15 @@ frmMain::frmMain(ProgramData& programData, Dialogs& dialogs, DesktopServices& de
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Vove-Rozo ORV"));
     setFont(DialogFont());
+    m_undo = new QUndoStack(this);
+    connect(m_undo, &QUndoStack::cleanChanged, this,
+            [this](bool clean) { setWindowModified(!clean); });
     BuildMenus();
-    auto* client = new QWidget(this);
-    client->setFixedSize(TwipsSize(10995, 6435, *this));
-    setCentralWidget(client);
-    BuildControls(client);
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    // The client opens at its designed size and grows with the window.
+    m_client = new QWidget(this);
+    m_client->setMinimumSize(TwipsSize(10995, 6435, *this));
+    setCentralWidget(m_client);
+    BuildControls(m_client);
 
     auto* help = new QShortcut(QKeySequence::HelpContents, this);
     connect(help, &QShortcut::activated, this, &frmMain::mnuContent_Click);
@@ -139,11 +155,39 @@ void frmMain::BuildMenus()
         action->setObjectName(QLatin1String(name));
         connect(action, &QAction::triggered, this, handler);
     };
+    const auto keys = [](QMenu* menu, QList<QKeySequence> sequences) {
+        menu->actions().constLast()->setShortcuts(sequences);
+    };
     QMenu* file = addMenu("mnuFile", QStringLiteral("&File"));
     addItem(file, "mnuOpen", QStringLiteral("&Open"), &frmMain::mnuOpen_Click);
+    keys(file, {QKeySequence(Qt::CTRL | Qt::Key_O)});
     addItem(file, "mnuSave", QStringLiteral("&Save"), &frmMain::mnuSave_Click);
+    keys(file, {QKeySequence(Qt::CTRL | Qt::Key_S)});
     addItem(file, "mnuSaveAs", QStringLiteral("&Save As"), &frmMain::mnuSaveAs_Click);
+    keys(file, {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)});
     addItem(file, "mnuExit", QStringLiteral("E&xit"), &frmMain::mnuExit_Click);
+    keys(file, {QKeySequence(Qt::CTRL | Qt::Key_Q)});
+    QMenu* edit = addMenu("mnuEdit", QStringLiteral("&Edit"));
+    addItem(edit, "mnuUndo", QStringLiteral("&Undo"), &frmMain::mnuUndo_Click);
+    keys(edit, {QKeySequence(Qt::CTRL | Qt::Key_Z)});
+    connect(m_undo, &QUndoStack::canUndoChanged, edit->actions().constLast(), &QAction::setEnabled);
+    addItem(edit, "mnuRedo", QStringLiteral("&Redo"), &frmMain::mnuRedo_Click);
+    keys(edit,
+         {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    connect(m_undo, &QUndoStack::canRedoChanged, edit->actions().constLast(), &QAction::setEnabled);
+    for (QAction* action : edit->actions())
+        action->setEnabled(false);
+    edit->addSeparator();
+    addItem(edit, "mnuCopy", QStringLiteral("&Copy"), &frmMain::mnuCopy_Click);
+    keys(edit, {QKeySequence(Qt::CTRL | Qt::Key_C)});
+    addItem(edit, "mnuCopyAll", QStringLiteral("Copy &All"), &frmMain::mnuCopyAll_Click);
+    edit->addSeparator();
+    addItem(edit, "mnuNextFinding", QStringLiteral("&Next Head with Findings"),
+            &frmMain::mnuNextFinding_Click);
+    keys(edit, {QKeySequence(Qt::Key_F3)});
+    addItem(edit, "mnuPreviousFinding", QStringLiteral("&Previous Head with Findings"),
+            &frmMain::mnuPreviousFinding_Click);
+    keys(edit, {QKeySequence(Qt::SHIFT | Qt::Key_F3)});
     QMenu* head = addMenu("mnuHead", QStringLiteral("H&ead"));
     addItem(head, "mnuHeadWindow", QStringLiteral("Head &Window"), &frmMain::mnuHeadWindow_Click);
     head->actions().constLast()->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_I));
@@ -181,6 +225,20 @@ void frmMain::BuildControls(QWidget* client)
     connect(remove, &QPushButton::clicked, this, &frmMain::Command3_Click);
     connect(edit, &QPushButton::clicked, this, &frmMain::Command1_Click);
     connect(exit, &QPushButton::clicked, this, &frmMain::Command2_Click);
+    // Insert adds; in a grid, Delete deletes and Enter or a double click
+    // edits the row.
+    connect(new QShortcut(QKeySequence(Qt::Key_Insert), this), &QShortcut::activated, this,
+            &frmMain::Command4_Click);
+    for (SpreadGrid* grid : {fpSpread1, fpSpread2}) {
+        connect(grid, &SpreadGrid::RowCommand, this, [this](RowCommandKind kind) {
+            kind == RowCommandKind::Edit ? Command1_Click() : Command3_Click();
+        });
+        connect(grid, &QAbstractItemView::doubleClicked, this, [this] { Command1_Click(); });
+    }
+    m_buttons[0] = add;
+    m_buttons[1] = remove;
+    m_buttons[2] = edit;
+    m_buttons[3] = exit;
     connect(fpSpread1, &SpreadGrid::CellEvent, this,
             [this](int, int row) { MirrorRowSelection(*fpSpread2, row); });
     connect(fpSpread2, &SpreadGrid::CellEvent, this,
@@ -200,7 +258,7 @@ void frmMain::Load()
 
 void frmMain::Form_Load()
 {
-    setWindowTitle(kApplicationTitle);
+    SetCaption(kApplicationTitle);
     m_formLoaded = true;
     m_data.ClubList.Reset();
     m_findings.SetUncertainties(LoadInstrumentUncertainties());
@@ -258,31 +316,113 @@ void frmMain::FlushData()
 
 void frmMain::Command4_Click()
 {
-    try {
-        m_data.ClubList.AppendEmpty();
-    } catch (const ClubListFull& full) {
-        ShowMessage(QString::fromStdString(full.what()));
+    if (m_data.ClubList.HighestIndex() >= kMaxClubs) {
+        ShowMessage(QString::fromStdString(ClubListFull().what()));
         return;
     }
-    fpSpread1->SetRowCount(fpSpread1->RowCount() + 1);
-    fpSpread2->SetRowCount(fpSpread2->RowCount() + 1);
-    FlushData();
-    fpSpread1->ShowRow(fpSpread1->RowCount());
-    fpSpread2->ShowRow(fpSpread2->RowCount());
+    m_undo->push(new AddClub(*this));
 }
 
 void frmMain::Command3_Click()
 {
-    const int rows = fpSpread1->RowCount();
-    if (rows > 1) {
-        m_data.ClubList.Remove(fpSpread1->ActiveRow());
-        FlushData();
-    } else if (rows == 1) {
-        m_data.ClubList.Reset();
-        fpSpread1->SetRowCount(0);
-        fpSpread2->SetRowCount(0);
-        HeadFollows();
+    if (fpSpread1->RowCount() >= 1 && ActiveRow() >= 1
+        && ActiveRow() <= m_data.ClubList.HighestIndex())
+        m_undo->push(new DeleteClub(*this, ActiveRow()));
+}
+
+void frmMain::StoreClub(int row, const ClubMeasurements& measurements, const ClubResults& results)
+{
+    m_undo->push(new UpdateClub(*this, row, ClubRecord{measurements, results}));
+}
+
+void frmMain::ShowListAt(int row, bool activate)
+{
+    FlushData();
+    if (row < 1)
+        return;
+    if (activate || ActiveRow() > m_data.ClubList.HighestIndex()) {
+        ActivateRow(row);
+        return;
     }
+    // Add shows the new row without moving the active one.
+    fpSpread1->ShowRow(row);
+    fpSpread2->ShowRow(row);
+}
+
+void frmMain::ActivateRow(int row)
+{
+    for (SpreadGrid* grid : {fpSpread1, fpSpread2}) {
+        grid->SelectBlock(0, row, grid == fpSpread1 ? kGridColumns : kMirrorLastColumn, row);
+        grid->ShowRow(row);
+    }
+    HeadFollows();
+}
+
+void frmMain::mnuUndo_Click() { m_undo->undo(); }
+
+void frmMain::mnuRedo_Click() { m_undo->redo(); }
+
+int frmMain::RowWithFindings(int step) const
+{
+    const int rows = m_data.ClubList.HighestIndex();
+    for (int k = 1; k <= rows; ++k) {
+        const int row = ((ActiveRow() - 1 + step * k) % rows + rows) % rows + 1;
+        if (fpSpread2->Note(row).warning)
+            return row;
+    }
+    return 0;
+}
+
+void frmMain::mnuNextFinding_Click()
+{
+    if (const int row = RowWithFindings(1); row > 0)
+        ActivateRow(row);
+}
+
+void frmMain::mnuPreviousFinding_Click()
+{
+    if (const int row = RowWithFindings(-1); row > 0)
+        ActivateRow(row);
+}
+
+void frmMain::mnuCopy_Click()
+{
+    const int row = ActiveRow();
+    if (row >= 1 && row <= m_data.ClubList.HighestIndex())
+        QApplication::clipboard()->setText(
+            ClubsAsTabText(m_data.ClubList, row, row, ColumnHeaders()));
+}
+
+void frmMain::mnuCopyAll_Click()
+{
+    QApplication::clipboard()->setText(
+        ClubsAsTabText(m_data.ClubList, 1, m_data.ClubList.HighestIndex(), ColumnHeaders()));
+}
+
+void frmMain::SetCaption(const QString& caption)
+{
+    setWindowTitle(caption + QStringLiteral("[*]"));
+}
+
+void frmMain::resizeEvent(QResizeEvent* event)
+{
+    QMainWindow::resizeEvent(event);
+    LayOutClient();
+}
+
+void frmMain::LayOutClient()
+{
+    const QSize designed = TwipsSize(10995, 6435, *this);
+    const int wider = std::max(0, m_client->width() - designed.width());
+    const int taller = std::max(0, m_client->height() - designed.height());
+    const QRect first = TwipsRect(135, 270, 10680, 2535, *this);
+    const QRect second = TwipsRect(135, 3060, 10725, 2535, *this);
+    fpSpread1->setGeometry(first.adjusted(0, 0, wider, taller / 2));
+    fpSpread2->setGeometry(second.adjusted(0, taller / 2, wider, taller));
+    const int buttonLefts[4] = {3060, 5055, 7050, 9045};
+    for (int i = 0; i < 4; ++i)
+        m_buttons[i]->setGeometry(
+            TwipsRect(buttonLefts[i], 5805, 1815, 465, *this).translated(0, taller));
 }
 
 void frmMain::Command1_Click()
@@ -296,6 +436,11 @@ void frmMain::Command2_Click() { close(); }
 void frmMain::mnuExit_Click() { close(); }
 
 void frmMain::mnuContent_Click() { m_desktop.OpenHelp(this, HelpFilePath(ProgramFolder())); }
+
+void frmMain::Help(const QString& section)
+{
+    m_desktop.OpenHelp(this, HelpFilePath(ProgramFolder()), section);
+}
 
 void frmMain::mnuAbout_Click()
 {

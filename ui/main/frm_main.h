@@ -9,9 +9,13 @@
 #include "clubs/club_list.h"
 #include "ui/editor/editor_host.h"
 #include "ui/main/findings_memo.h"
+#include "ui/main/list_edits.h"
 #include "ui/main/spread_grid.h"
 
 #include <QMainWindow>
+#include <QUndoStack>
+
+class QPushButton;
 
 #include <functional>
 
@@ -24,7 +28,7 @@ class frmHead;
 // Both grids have this many data columns.
 inline constexpr int kGridColumns = 14;
 
-class frmMain : public QMainWindow, public EditorHost {
+class frmMain : public QMainWindow, public EditorHost, private ListEditTarget {
     Q_OBJECT
 
 public:
@@ -37,6 +41,11 @@ public:
     void FlushData() override;
     [[nodiscard]] int ActiveRow() const override { return fpSpread1->ActiveRow(); }
     void Calculated(const ClubMeasurements& club) override;
+    // Update: the row's club becomes these values, as one edit Undo takes
+    // back.
+    void StoreClub(int row, const ClubMeasurements& measurements,
+                   const ClubResults& results) override;
+    void Help(const QString& section) override;
 
     // How About shows the splash window, modally over `owner`.
     void SetAboutWindow(std::function<void(QWidget* owner)> showAbout);
@@ -62,13 +71,24 @@ public:
     void mnuSave_Click();
     void mnuSaveAs_Click();
     void mnuExit_Click();
+    void mnuUndo_Click();
+    void mnuRedo_Click();
+    void mnuCopy_Click();
+    void mnuCopyAll_Click();
+    void mnuNextFinding_Click();
+    void mnuPreviousFinding_Click();
     void mnuHeadWindow_Click();
     void mnuUncertainties_Click();
     void mnuContent_Click();
     void mnuAbout_Click();
 
+    // The edits Undo and Redo walk through; clean when the document is as
+    // last opened or saved.
+    [[nodiscard]] QUndoStack& Edits() const { return *m_undo; }
+
 protected:
     void showEvent(QShowEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
@@ -77,6 +97,18 @@ private:
     void BuildMenus();
     void BuildControls(QWidget* client);
     void MirrorRowSelection(SpreadGrid& target, int row);
+    ClubList& List() override { return m_data.ClubList; }
+    void ShowListAt(int row, bool activate) override;
+    // Makes the row active in both grids and shows it.
+    void ActivateRow(int row);
+    // The next (step 1) or previous (step -1) row with findings, from the
+    // active one round the end; 0 for none.
+    [[nodiscard]] int RowWithFindings(int step) const;
+    // The caption, with the mark of unsaved changes.
+    void SetCaption(const QString& caption);
+    // Where the grids and the buttons stand for the client's size: the
+    // design's places, the grids sharing what the window has beyond it.
+    void LayOutClient();
     // The head window, once opened, shows the active row.
     void HeadFollows();
     [[nodiscard]] bool SaveDocument();
@@ -99,6 +131,9 @@ private:
     QString m_documentPath;
     QString m_startupDocument;
     FindingsMemo m_findings;
+    QUndoStack* m_undo;
+    QWidget* m_client = nullptr;
+    QPushButton* m_buttons[4] = {};
     frmHead* m_head = nullptr; // made by the first Head Window
 };
 

@@ -49,6 +49,15 @@ bool PassesFileNameRule(const QString& path) { return IsClubDataFileName(NativeP
 
 void frmMain::mnuOpen_Click()
 {
+    // Changes since the last Open or Save are not dropped unasked.
+    if (isWindowModified()) {
+        const MessageAnswer answer = m_dialogs.ShowMessage(
+            this,
+            QStringLiteral("Save the changes to the current datas before opening another file?"),
+            MessageButtons::YesNoCancel);
+        if (answer == MessageAnswer::Cancel || (answer == MessageAnswer::Yes && !SaveDocument()))
+            return;
+    }
     FileDialogRequest request;
     request.kind = FileDialogKind::Open;
     request.filter = kDataFileFilter;
@@ -92,9 +101,11 @@ void frmMain::LoadDataFile(const QString& path, const QString& title)
         grid->SelectBlock(0, 1, kGridColumns, 1);
         grid->scrollToTop();
     }
-    setWindowTitle(kCaptionPrefix + title);
+    SetCaption(kCaptionPrefix + title);
     m_currentFilePath = path;
     m_documentPath = path;
+    // Another document: nothing to undo, nothing unsaved.
+    m_undo->clear();
 }
 
 void frmMain::mnuSave_Click() { (void)SaveDocument(); }
@@ -134,7 +145,7 @@ bool frmMain::SaveDocumentAs()
     }
     if (!WriteFile(choice.path))
         return false;
-    setWindowTitle(kCaptionPrefix + choice.title);
+    SetCaption(kCaptionPrefix + choice.title);
     m_currentFilePath = choice.path;
     m_documentPath = choice.path;
     return true;
@@ -144,6 +155,7 @@ bool frmMain::WriteFile(const QString& path)
 {
     try {
         SaveDataFile(FileSystemPath(path), m_data.ClubList);
+        m_undo->setClean();
         return true;
     } catch (const ClubFileError& error) {
         ShowMessage(QString::fromStdString(error.what()));

@@ -107,6 +107,15 @@ void SpreadGrid::UserMovedTo(const QModelIndex& index)
 
 void SpreadGrid::keyPressEvent(QKeyEvent* event)
 {
+    // Enter and Delete act on the active row; the window decides how.
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        Q_EMIT RowCommand(RowCommandKind::Edit);
+        return;
+    }
+    if (event->key() == Qt::Key_Delete) {
+        Q_EMIT RowCommand(RowCommandKind::Delete);
+        return;
+    }
     const int before = m_activeRow;
     QTableView::keyPressEvent(event);
     if (m_activeRow != before)

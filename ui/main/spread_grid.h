@@ -22,6 +22,8 @@ struct GridColumn {
     QString widest;
 };
 
+enum class RowCommandKind { Edit, Delete };
+
 class SpreadGrid : public QTableView {
     Q_OBJECT
 
@@ -70,6 +72,8 @@ Q_SIGNALS:
     // The user clicked, or moved the keyboard to, the cell at (column, row),
     // grid numbering.
     void CellEvent(int column, int row);
+    // Enter or Delete was pressed in the grid.
+    void RowCommand(RowCommandKind kind);
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
