@@ -47,6 +47,8 @@ public:
         QCoreApplication::processEvents();
     }
 
+    orv::ui::frmMain& Window() { return m_window; }
+
     // Opens the head window, as Head, Head Window does.
     orv::ui::frmHead& OpenHeadWindow()
     {
@@ -125,5 +127,23 @@ void BM_FlushDataWithTheHeadWindowOpen(benchmark::State& state)
         document.Flush();
 }
 BENCHMARK(BM_FlushDataWithTheHeadWindowOpen)->Unit(benchmark::kMillisecond);
+
+// Delete at row 1 of 32767 heads and its undo, with the grids shown again
+// after each; the time is the undo's.
+void BM_UndoDeleteAtTheFirstRow(benchmark::State& state)
+{
+    LargestDocument document;
+    orv::ui::frmMain& window = document.Window();
+    document.Flush();
+    for (auto _ : state) {
+        state.PauseTiming();
+        window.Command3_Click();
+        QCoreApplication::processEvents();
+        state.ResumeTiming();
+        window.mnuUndo_Click();
+        QCoreApplication::processEvents();
+    }
+}
+BENCHMARK(BM_UndoDeleteAtTheFirstRow)->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -19,9 +19,31 @@ calc="$root/build/cli/orv-calc"
 command -v openbox >/dev/null || { echo "openbox is needed: apt-get install openbox" >&2; exit 1; }
 command -v xdotool >/dev/null || { echo "xdotool is needed: apt-get install xdotool" >&2; exit 1; }
 
-xvfb-run -a -s "-screen 0 1024x768x24 -dpi 96" bash -s "$program" "$out" "$calc" <<'SESSION'
+# 120 heads as an instrument gives them: each a uniform-looking body with a
+# tensor about its centre of gravity, turned into the six readings through
+# the origin of the fixture.
+heads120="$(mktemp -d)/heads120.csv"
+awk 'BEGIN {
+  srand(7);
+  print "ClubNo,ClubName,Mass,Volume,CMx,CMy,CMz,Ixx,Iyy,Izz,Ixy,Iyz,Izx,LieAngle";
+  for (i = 1; i <= 120; i++) {
+    m = 190 + 40 * rand(); cx = 20 + 15 * rand(); cy = -25 + 10 * rand(); cz = 10 * rand() - 5;
+    txx = 1.8 + 0.8 * rand(); tyy = 2.8 + 0.8 * rand(); tzz = (txx + tyy) * (0.8 + 0.15 * rand());
+    txy = 0.1 * rand() - 0.05; tyz = 0.1 * rand() - 0.05; tzx = 0.1 * rand() - 0.05;
+    k = m / 1000; x = cx / 10; y = cy / 10; z = cz / 10; r2 = x * x + y * y + z * z;
+    jxx = txx + k * (r2 - x * x); jyy = tyy + k * (r2 - y * y); jzz = tzz + k * (r2 - z * z);
+    jxy = txy - k * x * y; jyz = tyz - k * y * z; jzx = tzx - k * z * x;
+    # Every 25th head with its centre of gravity typed ten times too far.
+    if (i % 25 == 0) cx *= 10;
+    printf "%d,Driver %03d,%.2f,%.1f,%.3f,%.3f,%.3f,%.4f,%.4f,%.4f,%.4f,%.4f,%.4f,%.1f\n",
+      i, i, m, 440 + 20 * rand(), cx, cy, cz, jxx, jyy, jzz,
+      (jxx + jyy) / 2 + jxy, (jyy + jzz) / 2 + jyz, (jzz + jxx) / 2 + jzx, 55 + 7 * rand();
+  }
+}' > "$heads120"
+
+xvfb-run -a -s "-screen 0 1024x768x24 -dpi 96" bash -s "$program" "$out" "$calc" "$heads120" <<'SESSION'
 set -euo pipefail
-program="$1"; out="$2"; calc="$3"
+program="$1"; out="$2"; calc="$3"; heads120="$4"
 openbox >/dev/null 2>&1 &
 sleep 1
 [[ -n "${ORV_TRACE:-}" ]] && set -x
@@ -158,27 +180,7 @@ settle_grids
 shot main-reopened
 shot_client main-reopened-client "$main"
 
-# 120 heads as an instrument gives them: each a uniform-looking body with a
-# tensor about its centre of gravity, turned into the six readings through
-# the origin of the fixture.
-awk 'BEGIN {
-  srand(7);
-  print "ClubNo,ClubName,Mass,Volume,CMx,CMy,CMz,Ixx,Iyy,Izz,Ixy,Iyz,Izx,LieAngle";
-  for (i = 1; i <= 120; i++) {
-    m = 190 + 40 * rand(); cx = 20 + 15 * rand(); cy = -25 + 10 * rand(); cz = 10 * rand() - 5;
-    txx = 1.8 + 0.8 * rand(); tyy = 2.8 + 0.8 * rand(); tzz = (txx + tyy) * (0.8 + 0.15 * rand());
-    txy = 0.1 * rand() - 0.05; tyz = 0.1 * rand() - 0.05; tzx = 0.1 * rand() - 0.05;
-    k = m / 1000; x = cx / 10; y = cy / 10; z = cz / 10; r2 = x * x + y * y + z * z;
-    jxx = txx + k * (r2 - x * x); jyy = tyy + k * (r2 - y * y); jzz = tzz + k * (r2 - z * z);
-    jxy = txy - k * x * y; jyz = tyz - k * y * z; jzx = tzx - k * z * x;
-    # Every 25th head with its centre of gravity typed ten times too far.
-    if (i % 25 == 0) cx *= 10;
-    printf "%d,Driver %03d,%.2f,%.1f,%.3f,%.3f,%.3f,%.4f,%.4f,%.4f,%.4f,%.4f,%.4f,%.1f\n",
-      i, i, m, 440 + 20 * rand(), cx, cy, cz, jxx, jyy, jzz,
-      (jxx + jyy) / 2 + jxy, (jyy + jzz) / 2 + jyz, (jzz + jxx) / 2 + jzx, 55 + 7 * rand();
-  }
-}' > heads.csv
-"$calc" import heads.csv heads120.orv
+"$calc" import "$heads120" heads120.orv
 menu_keys o
 xdotool type --delay 20 "$PWD/heads120.orv"; xdotool key Return; sleep 0.8
 shot main-120-heads-top
@@ -231,6 +233,38 @@ shot head-compare
 kill "$pid" 2>/dev/null || true
 HEADS
 }
+# A working day on a 1280 x 1024 screen: the main window maximised with the
+# 120 heads, then the editor telling what it read from "6,95" beside its
+# findings, at 96 and 120 dpi.
+day_session() {   # DPI
+  xvfb-run -a -s "-screen 0 1280x1024x24 -dpi $1" bash -s "$program" "$out" "$calc" "$heads120" "$1" <<'DAY'
+set -euo pipefail
+program="$1"; out="$2"; calc="$3"; heads120="$4"; dpi="$5"
+openbox >/dev/null 2>&1 &
+sleep 1
+cd "$(mktemp -d)"
+export XDG_CONFIG_HOME="$PWD/config"
+[[ "$dpi" == 120 ]] && export QT_FONT_DPI=120
+"$calc" import "$heads120" heads120.orv
+"$program" heads120.orv &
+pid=$!
+sleep 2; xdotool key Escape; sleep 1.5
+main=$(xdotool search --onlyvisible --name "^ORV Calculation" | head -1)
+shot() { sleep 0.7; import -window root "$out/$1-$dpi.png"; echo "saved $out/$1-$dpi.png"; }
+xdotool windowmove "$main" 0 0; xdotool windowsize "$main" 100% 100%; sleep 1
+shot main-maximised
+# The editor on head 25, whose centre of gravity was typed ten times too far,
+# with "6,95" typed into I_zz: Tab from Head No. to it.
+xdotool windowfocus "$main"; sleep 0.2; xdotool key F3; sleep 0.3; xdotool key Return; sleep 1.2
+editor=$(xdotool search --onlyvisible --name "VOVE-ROZO ORV" | tail -1)
+xdotool windowfocus "$editor"; sleep 0.3
+xdotool key --repeat 10 --delay 40 Tab; xdotool key ctrl+a; xdotool type "6,95"; xdotool key Return
+shot editor-read-as
+kill "$pid" 2>/dev/null || true
+DAY
+}
+day_session 96
+day_session 120
 head_session 96
 head_session 120
 

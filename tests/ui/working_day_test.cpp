@@ -201,7 +201,9 @@ TEST_F(WorkingDayTest, KeysOfTheMenus)
                  {"mnuHeadWindow", QKeySequence(Qt::CTRL | Qt::Key_I)}};
     for (const auto& c : cases)
         EXPECT_EQ(Control<QAction>(*window, c.item)->shortcut(), c.key) << c.item;
-    EXPECT_TRUE(Control<QAction>(*window, "mnuRedo")->shortcuts().contains(QKeySequence(Qt::CTRL | Qt::Key_Y)));
+    EXPECT_TRUE(Control<QAction>(*window, "mnuRedo")
+                    ->shortcuts()
+                    .contains(QKeySequence(Qt::CTRL | Qt::Key_Y)));
 }
 
 // A box with more after its number is read by the usual rule, marked, and
@@ -217,7 +219,8 @@ TEST_F(WorkingDayTest, TheEditorSaysWhatItReadFromABox)
     Control<QPushButton>(e, "Command1")->click();
     auto* line = Control<QLabel>(e, "lblFindings");
     EXPECT_TRUE(line->isVisible());
-    EXPECT_TRUE(line->toolTip().contains("I_zz: \"4,5\" was read as 4")) << line->toolTip().toStdString();
+    EXPECT_TRUE(line->toolTip().contains("I_zz: \"4,5\" was read as 4"))
+        << line->toolTip().toStdString();
     EXPECT_FALSE(Control<QLineEdit>(e, "txtIzz")->styleSheet().isEmpty());
     Type(Control<QLineEdit>(e, "txtIzz"), "4.5");
     Control<QPushButton>(e, "Command1")->click();

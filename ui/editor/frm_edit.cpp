@@ -320,19 +320,29 @@ void frmEdit::ShowFindings(const std::vector<Finding>& findings)
         slips << QString::fromStdString(hint.code);
         sentences << QString::fromStdString(hint.text);
     }
-    QStringList parts = m_readAs;
-    if (!codes.isEmpty())
-        parts << QStringLiteral("Check the readings: %1.").arg(codes.join(QStringLiteral(", ")));
+    QStringList parts;
+    for (const QString& note : m_readAs)
+        parts << note + u'.';
+    // What to do first: what probably went wrong, then what is wrong.
     if (!slips.isEmpty())
         parts << QStringLiteral("Perhaps %1.").arg(slips.join(QStringLiteral(" or ")));
+    if (!codes.isEmpty())
+        parts << QStringLiteral("Check the readings: %1.").arg(codes.join(QStringLiteral(", ")));
     // The line never cuts a text: what does not fit its lines ends in "...",
     // and the tip has it all.
     const QFontMetrics metrics(lblFindings->font());
-    const int lines = std::max(1, lblFindings->height() / metrics.lineSpacing());
-    const QString line = parts.join(QLatin1Char(' '));
-    lblFindings->setText(
-        metrics.elidedText(line, Qt::ElideRight,
-                           lblFindings->width() * lines - metrics.averageCharWidth() * 6 * lines));
+    const auto fits = [&](const QString& text) {
+        return metrics
+                   .boundingRect(QRect(0, 0, lblFindings->width(), 10000), Qt::TextWordWrap, text)
+                   .height()
+               <= lblFindings->height();
+    };
+    QString line = parts.join(QLatin1Char(' '));
+    while (!fits(line) && line.size() > 1) {
+        const qsizetype cut = line.lastIndexOf(u' ', line.size() - 3);
+        line = (cut > 0 ? line.left(cut) : line.left(line.size() - 2)) + QStringLiteral("\u2026");
+    }
+    lblFindings->setText(line);
     lblFindings->setToolTip(sentences.join(QLatin1Char('\n')));
     lblFindings->setVisible(!parts.isEmpty());
 }

@@ -188,7 +188,7 @@ void frmMain::BuildMenus()
     addItem(edit, "mnuPreviousFinding", QStringLiteral("&Previous Head with Findings"),
             &frmMain::mnuPreviousFinding_Click);
     keys(edit, {QKeySequence(Qt::SHIFT | Qt::Key_F3)});
-    QMenu* head = addMenu("mnuHead", QStringLiteral("H&ead"));
+    QMenu* head = addMenu("mnuHead", QStringLiteral("He&ad"));
     addItem(head, "mnuHeadWindow", QStringLiteral("Head &Window"), &frmMain::mnuHeadWindow_Click);
     head->actions().constLast()->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_I));
     addItem(head, "mnuUncertainties", QStringLiteral("Instrument &Uncertainties..."),

@@ -84,13 +84,39 @@ double SpreadGrid::CharacterUnit() const
 void SpreadGrid::ApplyColumnWidths()
 {
     const double unit = CharacterUnit();
-    const auto pixels = [unit](double units) { return static_cast<int>(std::ceil(units * unit)); };
+    const auto pixels = [](double units, double perUnit) {
+        return static_cast<int>(std::ceil(units * perUnit));
+    };
     // The row numbers are narrow by design; they get what they need without
     // widening every other column.
     const int rowNumbers = fontMetrics().horizontalAdvance(m_rowHeader.widest) + CellMargins();
-    verticalHeader()->setFixedWidth(std::max(pixels(m_rowHeader.width), rowNumbers));
+    const int header = std::max(pixels(m_rowHeader.width, unit), rowNumbers);
+    verticalHeader()->setFixedWidth(header);
+
+    // Where the grid's room holds every column at what its widest value
+    // needs, each column gets that or its designed share of the room,
+    // whichever is more, and nothing scrolls sideways; in less room the
+    // designed proportions hold and the grid scrolls.
+    const QFontMetrics metrics(font());
+    const int room = width() - 2 * frameWidth() - header
+                     - style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    double designedUnits = 0;
+    for (const GridColumn& column : m_columns)
+        designedUnits += column.width;
+    const double share = room / designedUnits;
+    std::vector<int> fitted;
+    int total = 0;
+    for (const GridColumn& column : m_columns) {
+        const int needed = std::max(metrics.horizontalAdvance(column.widest),
+                                    metrics.horizontalAdvance(column.header))
+                           + CellMargins();
+        fitted.push_back(std::max(needed, static_cast<int>(column.width * share)));
+        total += fitted.back();
+    }
+    const bool fits = total <= room;
     for (std::size_t column = 0; column < m_columns.size(); ++column)
-        setColumnWidth(static_cast<int>(column), pixels(m_columns[column].width));
+        setColumnWidth(static_cast<int>(column),
+                       fits ? fitted[column] : pixels(m_columns[column].width, unit));
 }
 
 void SpreadGrid::resizeEvent(QResizeEvent* event)
