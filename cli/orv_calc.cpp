@@ -32,6 +32,9 @@ constexpr const char* kUsage =
     "                              given (exit status 3 when a club has a finding);\n"
     "                              --hints: what probably went wrong in broken readings;\n"
     "                              --rules: the driver rules' verdicts at a 60 degree lie\n"
+    "  report IN.orv OUT.pdf [--u-...] [--only ROW]\n"
+    "                              the measurement report as PDF: a summary of every\n"
+    "                              head, then a page per head\n"
     "  --help                      show this text\n"
     "  --version                   show the version\n";
 

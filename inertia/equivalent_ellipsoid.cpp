@@ -50,9 +50,9 @@ void ComputeLieAxisMoment(ComputationState& state)
     Try([&] { u.Resize(3, 1); });
     // Each sine and cosine taken once; the azimuth is nearly always 180.
     const double sinL = std::sin(state.L);
-    const auto [sinA, cosA] = SineAndCosine(state.A);
-    Try([&] { u.SetItem(0, 0, sinL * cosA); });
-    Try([&] { u.SetItem(1, 0, sinL * sinA); });
+    const SinCos azimuth = SineAndCosine(state.A);
+    Try([&] { u.SetItem(0, 0, sinL * azimuth.cos); });
+    Try([&] { u.SetItem(1, 0, sinL * azimuth.sin); });
     Try([&] { u.SetItem(2, 0, std::cos(state.L)); });
     Try([&] { state.IzcPrime = Checked(u.Transpose().Multiply(state.T).Multiply(u).Item(0, 0)); });
 }

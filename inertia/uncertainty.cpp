@@ -174,8 +174,14 @@ UncertaintiesOfValues(const ClubMeasurements& club, const InputUncertainties& u,
                                            double uncertainty) {
                                            const std::vector<double> changed = values(perturbed);
                                            for (std::size_t k = 0; k < base.size(); ++k) {
-                                               const double contribution = (changed[k] - base[k])
-                                                                           / step * uncertainty;
+                                               double change = changed[k] - base[k];
+                                               // The rounding of double steps, as in
+                                               // UncertaintiesOf, is no derivative.
+                                               if (std::fabs(change)
+                                                   <= kRoundingUlps * kEpsilon * std::fabs(base[k]))
+                                                   change = 0;
+                                               const double contribution = change / step
+                                                                           * uncertainty;
                                                variance[k] += contribution * contribution;
                                            }
                                            return true;

@@ -8,7 +8,7 @@ ORV_PACKAGES=(
   qt6-base-dev qt6-svg-dev libgl-dev libeigen3-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev clang-format
-  fonts-liberation2
+  fonts-liberation2 poppler-utils
   desktop-file-utils appstream shared-mime-info file dpkg-dev lintian
   xvfb xauth imagemagick xdotool openbox x11-utils
 )

@@ -33,27 +33,6 @@ const QString kGeometryKey = QStringLiteral("head/geometry");
 const QString kPictureFilter = QStringLiteral(
     "PNG picture (*.png)|*.png|SVG drawing (*.svg)|*.svg");
 
-QString Title(const ClubMeasurements& club)
-{
-    return QStringLiteral("Head %1: %2")
-        .arg(QString::fromStdString(club.ClubNo), QString::fromStdString(club.ClubName));
-}
-
-HeadDrawing Drawing(const HeadNumbers& numbers, bool pending)
-{
-    const EllipsoidGeometry& g = numbers.outcome.Geometry;
-    HeadDrawing drawing;
-    drawing.ellipsoid = EquivalentEllipsoid(g);
-    drawing.principalMoments = g.principalMoments;
-    // The lie-angle axis as the computation takes it: the z axis tilted by
-    // the lie angle towards -x (azimuth 180).
-    const double lie = numbers.club.LieAngle * 3.14159 / 180;
-    drawing.lieAxis = {-std::sin(lie), 0, std::cos(lie)};
-    drawing.title = Title(numbers.club)
-                    + (pending ? QStringLiteral(" (calculated, not yet stored)") : QString());
-    return drawing;
-}
-
 QPushButton* Button(QWidget* parent, const char* name, const QString& caption)
 {
     auto* button = new QPushButton(caption, parent);
@@ -152,7 +131,7 @@ void frmHead::ShowPending(const ClubMeasurements& club) { Show(club, true); }
 void frmHead::Show(const ClubMeasurements& club, bool pending)
 {
     m_numbers = ComputeHeadNumbers(club, m_uncertainties);
-    HeadView1->SetHead(Drawing(*m_numbers, pending));
+    HeadView1->SetHead(DrawingOf(*m_numbers, pending));
     QString html = NumbersHtml(*m_numbers);
     if (pending)
         html.prepend(QStringLiteral("<p><b>Calculated in the editor, not yet stored.</b></p>"));
@@ -188,7 +167,7 @@ void frmHead::Compare(int index)
         return;
     }
     const HeadNumbers other = ComputeHeadNumbers(m_clubs.At(index).Measurements, {});
-    HeadView1->SetCompared(Drawing(other, false));
+    HeadView1->SetCompared(DrawingOf(other, false));
 }
 
 void frmHead::cmdCopy_Click()

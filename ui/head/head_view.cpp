@@ -28,6 +28,35 @@ QString Moment(double value) { return QString::number(value, 'f', 3); }
 
 } // namespace
 
+HeadDrawing DrawingOf(const HeadNumbers& numbers, bool pending)
+{
+    const EllipsoidGeometry& g = numbers.outcome.Geometry;
+    HeadDrawing drawing;
+    drawing.ellipsoid = EquivalentEllipsoid(g);
+    drawing.principalMoments = g.principalMoments;
+    // The lie-angle axis as the computation takes it: the z axis tilted by
+    // the lie angle towards -x (azimuth 180).
+    const double lie = numbers.club.LieAngle * 3.14159 / 180;
+    drawing.lieAxis = {-std::sin(lie), 0, std::cos(lie)};
+    drawing.title = QStringLiteral("Head %1: %2")
+                        .arg(QString::fromStdString(numbers.club.ClubNo),
+                             QString::fromStdString(numbers.club.ClubName))
+                    + (pending ? QStringLiteral(" (calculated, not yet stored)") : QString());
+    return drawing;
+}
+
+QImage HeadPicture(const HeadDrawing& drawing, const ViewTurn& view, QSize size, qreal ratio)
+{
+    HeadView painter;
+    painter.SetHead(drawing);
+    painter.SetView(view);
+    QImage image(size * ratio, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(ratio);
+    QPainter onImage(&image);
+    painter.Paint(onImage, size);
+    return image;
+}
+
 HeadView::HeadView(QWidget* parent)
     : QWidget(parent)
 {

@@ -5,8 +5,10 @@
 // scale. Drag to turn it, the wheel to zoom; it never turns by itself.
 #pragma once
 
+#include "ui/head/head_numbers.h"
 #include "ui/head/head_projection.h"
 
+#include <QImage>
 #include <QPointF>
 #include <QString>
 #include <QWidget>
@@ -22,6 +24,15 @@ struct HeadDrawing {
     Vector3 lieAxis{0, 0, 1};   // unit direction of the lie-angle axis
     QString title;              // "Head 7: Driver"
 };
+
+// What the drawing shows of a head's numbers; `pending` marks values the
+// editor calculated but did not store.
+[[nodiscard]] HeadDrawing DrawingOf(const HeadNumbers& numbers, bool pending);
+
+// The drawing of one head in one view as a picture of `size` (device
+// independent pixels, `ratio` device pixels each), for reports.
+[[nodiscard]] QImage HeadPicture(const HeadDrawing& drawing, const ViewTurn& view, QSize size,
+                                 qreal ratio);
 
 class HeadView : public QWidget {
     Q_OBJECT
