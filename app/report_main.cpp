@@ -21,9 +21,10 @@
 
 namespace {
 
-constexpr const char* kUsage = "Usage: orv-calc report IN.orv OUT.pdf [--u-mass G] [--u-cm MM]\n"
-                               "       [--u-moment V | --u-moment P%] [--u-volume CC] [--u-lie DEG]\n"
-                               "       [--only ROW]\n";
+constexpr const char* kUsage =
+    "Usage: orv-calc report IN.orv OUT.pdf [--u-mass G] [--u-cm MM]\n"
+    "       [--u-moment V | --u-moment P%] [--u-volume CC] [--u-lie DEG]\n"
+    "       [--only ROW]\n";
 
 int Usage(const std::string& problem)
 {
@@ -97,7 +98,8 @@ int main(int argc, char** argv)
         orv::ui::PaintReport(writer, clubs, report);
     }
     try {
-        orv::WriteFileWhole(request.output, std::string_view(pdf.constData(), static_cast<std::size_t>(pdf.size())));
+        orv::WriteFileWhole(request.output, std::string_view(pdf.constData(),
+                                                             static_cast<std::size_t>(pdf.size())));
     } catch (const std::system_error& error) {
         return Fail(error.what());
     }

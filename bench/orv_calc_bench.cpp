@@ -97,4 +97,27 @@ void BM_CheckHintsRulesLargestDocumentProcess(benchmark::State& state)
 }
 BENCHMARK(BM_CheckHintsRulesLargestDocumentProcess)->Unit(benchmark::kMillisecond)->UseRealTime();
 
+// The measurement report of 300 heads as a PDF, the whole process: Qt
+// started offscreen, a summary and 300 pages painted, the file written.
+void BM_Report300HeadsProcess(benchmark::State& state)
+{
+    orv::ClubList list;
+    for (int i = 0; i < 300; ++i) {
+        list.AppendEmpty();
+        orv::ClubMeasurements club = orv::testing::WorkedExample(450,
+                                                                 static_cast<float>(50 + i % 15));
+        club.ClubName = "Driver head " + std::to_string(i + 1);
+        list.Store(i + 1, club, {});
+    }
+    const auto folder = std::filesystem::temp_directory_path();
+    const std::string input = (folder / "orv-bench-report.orv").string();
+    const std::string output = (folder / "orv-bench-report.pdf").string();
+    orv::SaveDataFile(input, list);
+    for (auto _ : state) {
+        if (RunOrvCalc({"report", input.c_str(), output.c_str(), "--u-moment", "0.5%"}) != 0)
+            state.SkipWithError("orv-calc report failed (is orv-calc-report built?)");
+    }
+}
+BENCHMARK(BM_Report300HeadsProcess)->Unit(benchmark::kMillisecond)->UseRealTime();
+
 } // namespace

@@ -68,6 +68,8 @@ TEST_F(ControlNamesTest, MainWindow)
                              {"mnuHead", kMenu},
                              {"mnuHeadWindow", kItem},
                              {"mnuUncertainties", kItem},
+                             {"mnuReport", kItem},
+                             {"mnuReportHead", kItem},
                              {"mnuHelp", kMenu},
                              {"mnuContent", kItem},
                              {"mnuAbout", kItem}});

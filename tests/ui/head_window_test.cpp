@@ -17,6 +17,8 @@
 #include <QComboBox>
 #include <QDoubleSpinBox>
 #include <QImage>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
 #include <QPushButton>
 #include <QTest>
 #include <QTextBrowser>
@@ -242,6 +244,37 @@ TEST_F(HeadWindowTest, InstrumentUncertaintiesAreKeptInTheSettings)
     EXPECT_EQ(kept.lieAngle, 0.2);
     EXPECT_EQ(kept.volume, 0.0);
     EXPECT_TRUE(Control<QTextBrowser>(Head(), "txtNumbers")->toPlainText().contains(u'\u00B1'));
+}
+
+// Head, Report opens the print preview on the report of every head, Report
+// of This Head on the active one: the summary page and a page per head.
+TEST_F(HeadWindowTest, ReportPreviewsEveryHeadOrTheActiveOne)
+{
+    const struct {
+        void (ui::frmMain::*command)();
+        int pages;
+    } cases[] = {{&ui::frmMain::mnuReport_Click, 4}, {&ui::frmMain::mnuReportHead_Click, 2}};
+    for (const auto& c : cases) {
+        int pages = -1;
+        auto* poll = new QTimer(window.get());
+        poll->setInterval(10);
+        QObject::connect(poll, &QTimer::timeout, poll, [&pages, poll] {
+            auto* preview = qobject_cast<QPrintPreviewDialog*>(QApplication::activeModalWidget());
+            if (preview == nullptr)
+                return;
+            poll->stop();
+            auto* widget = preview->findChild<QPrintPreviewWidget*>();
+            if (widget != nullptr) {
+                widget->updatePreview();
+                pages = widget->pageCount();
+            }
+            preview->reject();
+        });
+        poll->start();
+        (window.get()->*c.command)();
+        poll->deleteLater();
+        EXPECT_EQ(pages, c.pages);
+    }
 }
 
 } // namespace

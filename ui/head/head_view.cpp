@@ -45,16 +45,24 @@ HeadDrawing DrawingOf(const HeadNumbers& numbers, bool pending)
     return drawing;
 }
 
-QImage HeadPicture(const HeadDrawing& drawing, const ViewTurn& view, QSize size, qreal ratio)
+void PaintHead(QPainter& painter, const HeadDrawing& drawing, const ViewTurn& view,
+               const QRectF& target)
 {
-    HeadView painter;
-    painter.SetHead(drawing);
-    painter.SetView(view);
-    QImage image(size * ratio, QImage::Format_ARGB32_Premultiplied);
-    image.setDevicePixelRatio(ratio);
-    QPainter onImage(&image);
-    painter.Paint(onImage, size);
-    return image;
+    // Drawn as on a 360-pixel square, scaled to the target: vector lines and
+    // text on a PDF page, at any resolution.
+    constexpr int kSide = 360;
+    HeadView onScreen;
+    onScreen.SetHead(drawing);
+    onScreen.SetView(view);
+    painter.save();
+    painter.translate(target.topLeft());
+    painter.scale(target.width() / kSide, target.height() / kSide);
+    QFont font = painter.font();
+    font.setPixelSize(11);
+    painter.setFont(font);
+    painter.setClipRect(QRect(0, 0, kSide, kSide));
+    onScreen.Paint(painter, QSize(kSide, kSide));
+    painter.restore();
 }
 
 HeadView::HeadView(QWidget* parent)
@@ -183,9 +191,11 @@ void HeadView::Paint(QPainter& painter, QSize size) const
             half.lineTo(centre.x() + section[k].x * scale, centre.y() - section[k].y * scale);
         }
     }
-    painter.setPen(QPen(QColor(40, 60, 100, 60), 1, Qt::DashLine));
+    // Opaque colours: a translucent pen makes a PDF page rasterise the
+    // drawing.
+    painter.setPen(QPen(QColor(0x9C, 0xA8, 0xBC), 1, Qt::DashLine));
     painter.drawPath(back);
-    painter.setPen(QPen(QColor(255, 255, 255, 170), 1));
+    painter.setPen(QPen(QColor(0xEE, 0xF2, 0xFA), 1));
     painter.drawPath(front);
 
     // The principal axes with their moments.

@@ -8,7 +8,6 @@
 #include "ui/head/head_numbers.h"
 #include "ui/head/head_projection.h"
 
-#include <QImage>
 #include <QPointF>
 #include <QString>
 #include <QWidget>
@@ -29,10 +28,10 @@ struct HeadDrawing {
 // editor calculated but did not store.
 [[nodiscard]] HeadDrawing DrawingOf(const HeadNumbers& numbers, bool pending);
 
-// The drawing of one head in one view as a picture of `size` (device
-// independent pixels, `ratio` device pixels each), for reports.
-[[nodiscard]] QImage HeadPicture(const HeadDrawing& drawing, const ViewTurn& view, QSize size,
-                                 qreal ratio);
+// The drawing of one head in one view, painted into `target` of any
+// painter (a report's page).
+void PaintHead(QPainter& painter, const HeadDrawing& drawing, const ViewTurn& view,
+               const QRectF& target);
 
 class HeadView : public QWidget {
     Q_OBJECT

@@ -12,6 +12,7 @@
 #include "ui/platform/native_paths.h"
 #include "ui/platform/twips.h"
 #include "ui/platform/window_placement.h"
+#include "ui/report/measurement_report.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -19,6 +20,8 @@
 #include <QCoreApplication>
 #include <QLayout>
 #include <QMenuBar>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QShortcut>
@@ -193,6 +196,10 @@ void frmMain::BuildMenus()
     head->actions().constLast()->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_I));
     addItem(head, "mnuUncertainties", QStringLiteral("Instrument &Uncertainties..."),
             &frmMain::mnuUncertainties_Click);
+    head->addSeparator();
+    addItem(head, "mnuReport", QStringLiteral("&Report..."), &frmMain::mnuReport_Click);
+    addItem(head, "mnuReportHead", QStringLiteral("Report of This &Head..."),
+            &frmMain::mnuReportHead_Click);
     QMenu* help = addMenu("mnuHelp", QStringLiteral("&Help"));
     addItem(help, "mnuContent", QStringLiteral("&Content"), &frmMain::mnuContent_Click);
     addItem(help, "mnuAbout", QStringLiteral("&About"), &frmMain::mnuAbout_Click);
@@ -477,6 +484,38 @@ void frmMain::mnuHeadWindow_Click()
     m_head->raise();
     m_head->activateWindow();
     m_head->ListChanged(m_data.ClubList.HighestIndex() > 0 ? ActiveRow() : 0);
+}
+
+void frmMain::mnuReport_Click()
+{
+    std::vector<int> rows;
+    for (int row = 1; row <= m_data.ClubList.HighestIndex(); ++row)
+        rows.push_back(row);
+    PreviewReport(std::move(rows));
+}
+
+void frmMain::mnuReportHead_Click()
+{
+    if (ActiveRow() >= 1 && ActiveRow() <= m_data.ClubList.HighestIndex())
+        PreviewReport({ActiveRow()});
+}
+
+void frmMain::PreviewReport(std::vector<int> rows)
+{
+    ReportRequest request;
+    request.documentName = FileNameOf(m_documentPath);
+    request.uncertainties = LoadInstrumentUncertainties();
+    request.rows = std::move(rows);
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageLayout(DefaultReportLayout());
+    printer.setDocName(QStringLiteral("ORV report ") + request.documentName);
+    QPrintPreviewDialog preview(&printer, this);
+    preview.setObjectName(QStringLiteral("frmReportPreview"));
+    preview.setWindowTitle(QStringLiteral("Report - ") + kApplicationTitle);
+    connect(&preview, &QPrintPreviewDialog::paintRequested, this,
+            [this, &request](QPrinter* target) { PaintReport(*target, m_data.ClubList, request); });
+    preview.resize(900, 800);
+    preview.exec();
 }
 
 void frmMain::mnuUncertainties_Click()

@@ -79,6 +79,8 @@ public:
     void mnuPreviousFinding_Click();
     void mnuHeadWindow_Click();
     void mnuUncertainties_Click();
+    void mnuReport_Click();
+    void mnuReportHead_Click();
     void mnuContent_Click();
     void mnuAbout_Click();
 
@@ -109,6 +111,8 @@ private:
     // Where the grids and the buttons stand for the client's size: the
     // design's places, the grids sharing what the window has beyond it.
     void LayOutClient();
+    // The report of these rows in the print preview, to print or save as PDF.
+    void PreviewReport(std::vector<int> rows);
     // The head window, once opened, shows the active row.
     void HeadFollows();
     [[nodiscard]] bool SaveDocument();

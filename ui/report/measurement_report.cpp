@@ -78,7 +78,8 @@ QString Uncertainties(const InputUncertainties& u)
     };
     add(u.mass, QStringLiteral("mass %1 g"));
     add(u.centre, QStringLiteral("centre of gravity %1 mm"));
-    add(u.reading, u.readingInPercent ? QStringLiteral("readings %1%") : QStringLiteral("readings %1 kg-cm\u00B2"));
+    add(u.reading, u.readingInPercent ? QStringLiteral("readings %1%")
+                                      : QStringLiteral("readings %1 kg-cm\u00B2"));
     add(u.volume, QStringLiteral("volume %1 cc"));
     add(u.lieAngle, QStringLiteral("lie angle %1\u00B0"));
     return parts.join(QStringLiteral(", "));
@@ -95,9 +96,9 @@ struct SummaryColumn {
 };
 
 constexpr SummaryColumn kSummary[] = {
-    {"Row", 9},      {"No.", 10},     {"Name", 28},     {"Mass", 13},    {"Volume", 12},
-    {"Eigen-X", 13}, {"Eigen-Y", 13}, {"Eigen-Z", 13},  {"Izc'", 12},    {"IzcAt60", 14},
-    {"Verdict", 19}, {"Findings", 0}, // the rest of the width
+    {"Row", 9},     {"No.", 10},     {"Name", 28},    {"Mass", 13},
+    {"Volume", 12}, {"Eigen-X", 13}, {"Eigen-Y", 13}, {"Eigen-Z", 13},
+    {"Izc'", 12},   {"IzcAt60", 14}, {"Verdict", 19}, {"Findings", 0}, // the rest of the width
 };
 
 constexpr double kRowHeight = 5;
@@ -106,16 +107,17 @@ constexpr double kFooterHeight = 8;
 
 int RowsPerSummaryPage(const Page& page)
 {
-    return std::max(1, static_cast<int>((page.Height() - kHeaderHeight - kFooterHeight - 12)
-                                        / kRowHeight));
+    return std::max(
+        1, static_cast<int>((page.Height() - kHeaderHeight - kFooterHeight - 12) / kRowHeight));
 }
 
 void Footer(Page& page, const ReportRequest& request, int number, int pages)
 {
     const double y = page.Height() - kFooterHeight + 2;
-    page.Text(0, y, page.Width() * 0.6, 5,
-              QStringLiteral("ORV %1 \u2014 %2").arg(QLatin1String(kVersionText), request.documentName),
-              Font(7));
+    page.Text(
+        0, y, page.Width() * 0.6, 5,
+        QStringLiteral("ORV %1 \u2014 %2").arg(QLatin1String(kVersionText), request.documentName),
+        Font(7));
     page.Text(page.Width() * 0.6, y, page.Width() * 0.4, 5,
               QStringLiteral("page %1 of %2").arg(number).arg(pages), Font(7),
               Qt::AlignRight | Qt::AlignVCenter);
@@ -131,9 +133,10 @@ void SummaryPage(Page& page, const ClubList& clubs, const ReportRequest& request
                                                       : request.documentName,
                        QDate::currentDate().toString(Qt::ISODate), QLatin1String(kVersionText)),
               Font(8));
-    page.Text(0, 13, page.Width(), 5,
-              QStringLiteral("Instrument uncertainties: %1").arg(Uncertainties(request.uncertainties)),
-              Font(8));
+    page.Text(
+        0, 13, page.Width(), 5,
+        QStringLiteral("Instrument uncertainties: %1").arg(Uncertainties(request.uncertainties)),
+        Font(8));
     page.Text(0, 18, page.Width(), 5,
               QStringLiteral("Moments in kg\u00B7cm\u00B2, volume in cc, mass in g. "
                              "Rows marked \u25B6 have findings: see the head's page."),
@@ -155,14 +158,19 @@ void SummaryPage(Page& page, const ClubList& clubs, const ReportRequest& request
         QStringList findings;
         for (const Finding& finding : n.outcome.Findings)
             findings << QString::fromLatin1(FindingName(finding.code));
-        const QString cells[] = {
-            (findings.isEmpty() ? QString() : QStringLiteral("\u25B6 ")) + QString::number(row),
-            QString::fromStdString(clubs.At(row).Measurements.ClubNo),
-            QString::fromStdString(clubs.At(row).Measurements.ClubName),
-            Number(n.club.Mass, 2), Number(n.club.Volume, 1), Number(r.EigenX, 3),
-            Number(r.EigenY, 3), Number(r.EigenZ, 3), Number(r.IzcPrime, 3),
-            Number(n.rules.moment.value, 3),
-            QString::fromLatin1(VerdictName(n.rules.moment.verdict)), findings.join(u' ')};
+        const QString cells[] = {(findings.isEmpty() ? QString() : QStringLiteral("\u25B6 "))
+                                     + QString::number(row),
+                                 QString::fromStdString(clubs.At(row).Measurements.ClubNo),
+                                 QString::fromStdString(clubs.At(row).Measurements.ClubName),
+                                 Number(n.club.Mass, 2),
+                                 Number(n.club.Volume, 1),
+                                 Number(r.EigenX, 3),
+                                 Number(r.EigenY, 3),
+                                 Number(r.EigenZ, 3),
+                                 Number(r.IzcPrime, 3),
+                                 Number(n.rules.moment.value, 3),
+                                 QString::fromLatin1(VerdictName(n.rules.moment.verdict)),
+                                 findings.join(u' ')};
         x = 0;
         int c = 0;
         for (const SummaryColumn& column : kSummary) {
@@ -180,11 +188,11 @@ void HeadPage(Page& page, const ClubList& clubs, int row, const HeadNumbers& n)
 {
     const ClubMeasurements& club = clubs.At(row).Measurements;
     page.Painter().setFont(Font(13, true));
-    page.Painter().drawText(page.Rect(0, 0, page.Width(), 14), Qt::TextWordWrap | Qt::AlignLeft,
-                            QStringLiteral("Row %1 \u2014 Head %2: %3")
-                                .arg(row)
-                                .arg(QString::fromStdString(club.ClubNo),
-                                     QString::fromStdString(club.ClubName)));
+    page.Painter().drawText(
+        page.Rect(0, 0, page.Width(), 14), Qt::TextWordWrap | Qt::AlignLeft,
+        QStringLiteral("Row %1 \u2014 Head %2: %3")
+            .arg(row)
+            .arg(QString::fromStdString(club.ClubNo), QString::fromStdString(club.ClubName)));
 
     // The readings on the left, the picture on the right, in proportion.
     const double top = 16;
@@ -194,12 +202,18 @@ void HeadPage(Page& page, const ClubList& clubs, int row, const HeadNumbers& n)
         const char* unit;
     };
     const Reading readings[] = {
-        {"Mass", club.Mass, "g"},          {"Volume", club.Volume, "cc"},
-        {"CM_x", club.CMx, "mm"},          {"CM_y", club.CMy, "mm"},
-        {"CM_z", club.CMz, "mm"},          {"Lie angle", club.LieAngle, "\u00B0"},
-        {"I_xx", club.Ixx, "kg\u00B7cm\u00B2"}, {"I_yy", club.Iyy, "kg\u00B7cm\u00B2"},
-        {"I_zz", club.Izz, "kg\u00B7cm\u00B2"}, {"I_xy", club.Ixy, "kg\u00B7cm\u00B2"},
-        {"I_yz", club.Iyz, "kg\u00B7cm\u00B2"}, {"I_zx", club.Izx, "kg\u00B7cm\u00B2"},
+        {"Mass", club.Mass, "g"},
+        {"Volume", club.Volume, "cc"},
+        {"CM_x", club.CMx, "mm"},
+        {"CM_y", club.CMy, "mm"},
+        {"CM_z", club.CMz, "mm"},
+        {"Lie angle", club.LieAngle, "\u00B0"},
+        {"I_xx", club.Ixx, "kg\u00B7cm\u00B2"},
+        {"I_yy", club.Iyy, "kg\u00B7cm\u00B2"},
+        {"I_zz", club.Izz, "kg\u00B7cm\u00B2"},
+        {"I_xy", club.Ixy, "kg\u00B7cm\u00B2"},
+        {"I_yz", club.Iyz, "kg\u00B7cm\u00B2"},
+        {"I_zx", club.Izx, "kg\u00B7cm\u00B2"},
     };
     for (int i = 0; i < 12; ++i) {
         const double x = (i / 6) * 58;
@@ -251,8 +265,7 @@ void HeadPage(Page& page, const ClubList& clubs, int row, const HeadNumbers& n)
     const double y = page.Height() - kFooterHeight - drawingSide - 2;
     for (int i = 0; i < 3; ++i) {
         const double x = i * (page.Width() / 3);
-        page.Painter().drawImage(page.Rect(x, y, drawingSide, drawingSide),
-                                 HeadPicture(drawing, views[i], QSize(360, 360), 2));
+        PaintHead(page.Painter(), drawing, views[i], page.Rect(x, y, drawingSide, drawingSide));
         page.Text(x, y + drawingSide - 5, drawingSide, 5, captions[i], Font(7),
                   Qt::AlignRight | Qt::AlignVCenter);
     }
@@ -263,9 +276,8 @@ void HeadPage(Page& page, const ClubList& clubs, int row, const HeadNumbers& n)
 QPageLayout DefaultReportLayout()
 {
     const bool inches = QLocale::system().measurementSystem() == QLocale::ImperialUSSystem;
-    return QPageLayout(QPageSize(inches ? QPageSize::Letter : QPageSize::A4),
-                       QPageLayout::Portrait, QMarginsF(kMargin, kMargin, kMargin, kMargin),
-                       QPageLayout::Millimeter);
+    return QPageLayout(QPageSize(inches ? QPageSize::Letter : QPageSize::A4), QPageLayout::Portrait,
+                       QMarginsF(kMargin, kMargin, kMargin, kMargin), QPageLayout::Millimeter);
 }
 
 int PaintReport(QPagedPaintDevice& device, const ClubList& clubs, const ReportRequest& request)
@@ -278,8 +290,7 @@ int PaintReport(QPagedPaintDevice& device, const ClubList& clubs, const ReportRe
     QPainter painter(&device);
     Page page(painter, device);
     const std::size_t perPage = static_cast<std::size_t>(RowsPerSummaryPage(page));
-    const int summaryPages =
-        std::max(1, static_cast<int>((heads.size() + perPage - 1) / perPage));
+    const int summaryPages = std::max(1, static_cast<int>((heads.size() + perPage - 1) / perPage));
     const int pages = summaryPages + static_cast<int>(heads.size());
     int number = 0;
     const auto next = [&] {
