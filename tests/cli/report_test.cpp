@@ -112,8 +112,8 @@ TEST_F(ReportTest, ThreeHundredHeadsGiveThreeHundredPagesAndTheSummary)
     const int pages = Pages(Path("many.pdf"));
     EXPECT_GT(pages, 300);
     EXPECT_LE(pages, 320);
-    EXPECT_NE(Text(Path("many.pdf")).find("page " + std::to_string(pages) + " of "
-                                          + std::to_string(pages)),
+    EXPECT_NE(Text(Path("many.pdf"))
+                  .find("page " + std::to_string(pages) + " of " + std::to_string(pages)),
               std::string::npos);
 }
 
@@ -129,7 +129,9 @@ TEST_F(ReportTest, FailuresSayWhyAndWriteNothing)
         {{Path("missing.orv"), Path("out.pdf")}, 1, "missing.orv"},
         {{Path("heads.orv"), Path("no-folder/out.pdf")}, 1, "Cannot save"},
         {{Path("heads.orv")}, 2, "Usage: orv-calc report"},
-        {{Path("heads.orv"), Path("out.pdf"), "--only", "x"}, 2, "--only: \"x\" is not a row number"},
+        {{Path("heads.orv"), Path("out.pdf"), "--only", "x"},
+         2,
+         "--only: \"x\" is not a row number"},
     };
     for (const auto& c : cases) {
         const auto run = Report(c.words);
