@@ -180,11 +180,11 @@ TEST_F(HeadWindowTest, FollowsTheActiveRowUpdateAndDelete)
     Control<QPushButton>(e, "Command1")->click();
     EXPECT_EQ(Head().Shown()->club.Mass, 251.0f);
     EXPECT_TRUE(
-        Control<QTextBrowser>(Head(), "txtNumbers")->toPlainText().contains("not yet stored"));
+        Control<QTextBrowser>(Head(), "txtNumbers")->toPlainText().contains("NOT YET STORED"));
     Control<QPushButton>(e, "Command4")->click();
     EXPECT_EQ(ShownName(), "Iron, reshafted");
     EXPECT_FALSE(
-        Control<QTextBrowser>(Head(), "txtNumbers")->toPlainText().contains("not yet stored"));
+        Control<QTextBrowser>(Head(), "txtNumbers")->toPlainText().contains("NOT YET STORED"));
 
     // Deleting the shown head shows the one that takes its row.
     Click("Command3");

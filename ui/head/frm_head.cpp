@@ -11,6 +11,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QFontDatabase>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -61,6 +62,7 @@ frmHead::frmHead(const ClubList& clubs, Dialogs& dialogs, DesktopServices& deskt
     cboCompare->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     cboCompare->setMinimumContentsLength(28);
     txtNumbers->setObjectName(QStringLiteral("txtNumbers"));
+    txtNumbers->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     txtNumbers->setOpenLinks(false);
 
     auto* views = new QHBoxLayout;
@@ -108,7 +110,7 @@ frmHead::frmHead(const ClubList& clubs, Dialogs& dialogs, DesktopServices& deskt
     splitter->addWidget(numbersSide);
     splitter->setStretchFactor(0, 1);
     splitter->setStretchFactor(1, 1);
-    splitter->setSizes({470, 590});
+    splitter->setSizes({440, 620});
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(splitter);
     resize(1060, 620);
@@ -120,7 +122,7 @@ void frmHead::ShowRow(int row)
     if (row < 1 || row > m_clubs.HighestIndex()) {
         m_numbers.reset();
         HeadView1->SetHead(std::nullopt);
-        txtNumbers->setHtml(QStringLiteral("<p>No head at this row.</p>"));
+        txtNumbers->setPlainText(QStringLiteral("No head at this row."));
         return;
     }
     Show(m_clubs.At(row).Measurements, false);
@@ -132,10 +134,10 @@ void frmHead::Show(const ClubMeasurements& club, bool pending)
 {
     m_numbers = ComputeHeadNumbers(club, m_uncertainties);
     HeadView1->SetHead(DrawingOf(*m_numbers, pending));
-    QString html = NumbersHtml(*m_numbers);
+    QString text = NumbersAligned(*m_numbers);
     if (pending)
-        html.prepend(QStringLiteral("<p><b>Calculated in the editor, not yet stored.</b></p>"));
-    txtNumbers->setHtml(html);
+        text.prepend(QStringLiteral("CALCULATED IN THE EDITOR, NOT YET STORED.\n\n"));
+    txtNumbers->setPlainText(text);
 }
 
 void frmHead::ListChanged(int activeRow)

@@ -4,6 +4,7 @@
 
 #include <QStringList>
 
+#include <algorithm>
 #include <cmath>
 
 namespace orv::ui {
@@ -71,6 +72,7 @@ public:
     {
         m_html += QStringLiteral("<h3>") + text.toHtmlEscaped() + QStringLiteral("</h3>");
         m_text += QStringLiteral("\n") + text + QStringLiteral("\n");
+        m_aligned += QStringLiteral("\n") + text + u'\n' + QString(text.size(), u'-') + u'\n';
     }
     void Table(const QStringList& header, const std::vector<QStringList>& rows)
     {
@@ -92,15 +94,41 @@ public:
             m_text += row.join(u'\t') + u'\n';
         }
         m_html += QStringLiteral("</table>");
+        // Columns padded to their widest cell, numbers to the right.
+        std::vector<QStringList> lines = rows;
+        if (!header.isEmpty())
+            lines.insert(lines.begin(), header);
+        std::vector<qsizetype> widths;
+        for (const QStringList& line : lines)
+            for (int c = 0; c < line.size(); ++c) {
+                if (static_cast<std::size_t>(c) >= widths.size())
+                    widths.push_back(0);
+                widths[static_cast<std::size_t>(c)] = std::max(widths[static_cast<std::size_t>(c)],
+                                                               line[c].size());
+            }
+        for (const QStringList& line : lines) {
+            QString aligned;
+            for (int c = 0; c < line.size(); ++c) {
+                const qsizetype width = widths[static_cast<std::size_t>(c)];
+                aligned += (c > 0 ? QStringLiteral("  ") : QString())
+                           + (c == 0 ? line[c].leftJustified(width)
+                                     : line[c].rightJustified(width));
+            }
+            while (aligned.endsWith(u' '))
+                aligned.chop(1);
+            m_aligned += aligned + u'\n';
+        }
     }
     void Paragraph(const QString& text)
     {
         m_html += QStringLiteral("<p>") + text.toHtmlEscaped() + QStringLiteral("</p>");
         m_text += text + u'\n';
+        m_aligned += text + u'\n';
     }
 
     QString m_html;
     QString m_text;
+    QString m_aligned;
 
 private:
     const HeadNumbers& m_n;
@@ -131,7 +159,8 @@ Sheet Build(const HeadNumbers& n)
                                    "Pyz %2, Pzx %3 %4.")
                         .arg(Number(p[0], 4), Number(p[1], 4), Number(p[2], 4), kgcm2));
 
-    sheet.Heading(QStringLiteral("Principal axes"));
+    sheet.Heading(
+        QStringLiteral("Principal axes (moments in %1, radii of gyration in cm)").arg(kgcm2));
     rows.clear();
     const char* results[3] = {"X", "Y", "Z"};
     for (int i = 0; i < 3; ++i) {
@@ -144,9 +173,9 @@ Sheet Build(const HeadNumbers& n)
              Number(g.phs[i], 2) + PlusMinus(sheet.ResultU(6 + i)),
              Number(g.radiiOfGyration[i], 3) + PlusMinus(sheet.GeometryU(kRadii + i))});
     }
-    sheet.Table({QString(), QStringLiteral("Moment (%1)").arg(kgcm2),
-                 QStringLiteral("Unit vector (x, y, z)"), QStringLiteral("Ths (\u00B0)"),
-                 QStringLiteral("Phs (\u00B0)"), QStringLiteral("Radius of gyration (cm)")},
+    sheet.Table({QString(), QStringLiteral("Moment"), QStringLiteral("Unit axis (x, y, z)"),
+                 QStringLiteral("Ths (\u00B0)"), QStringLiteral("Phs (\u00B0)"),
+                 QStringLiteral("Radius")},
                 rows);
 
     sheet.Heading(QStringLiteral("Equivalent ellipsoid"));
@@ -211,5 +240,7 @@ HeadNumbers ComputeHeadNumbers(const ClubMeasurements& entered,
 QString NumbersHtml(const HeadNumbers& numbers) { return Build(numbers).m_html; }
 
 QString NumbersText(const HeadNumbers& numbers) { return Build(numbers).m_text.trimmed(); }
+
+QString NumbersAligned(const HeadNumbers& numbers) { return Build(numbers).m_aligned.trimmed(); }
 
 } // namespace orv::ui

@@ -39,5 +39,8 @@ struct HeadNumbers {
 // As an HTML document for a text view, and as plain text for the clipboard.
 [[nodiscard]] QString NumbersHtml(const HeadNumbers& numbers);
 [[nodiscard]] QString NumbersText(const HeadNumbers& numbers);
+// As plain text in aligned columns, for a fixed-width font: quick to lay out
+// at every move of the active row.
+[[nodiscard]] QString NumbersAligned(const HeadNumbers& numbers);
 
 } // namespace orv::ui
