@@ -62,9 +62,9 @@ void BM_ResultsWithAFinding(benchmark::State& state)
 }
 BENCHMARK(BM_ResultsWithAFinding);
 
-void BM_FindingsAndUncertainties(benchmark::State& state)
+// An instrument's uncertainties of every input, as orv-calc check takes them.
+orv::InputUncertainties EveryUncertainty()
 {
-    const orv::ClubMeasurements club = Club();
     orv::InputUncertainties u;
     u.mass = 0.1;
     u.centre = 0.05;
@@ -72,6 +72,13 @@ void BM_FindingsAndUncertainties(benchmark::State& state)
     u.readingInPercent = true;
     u.volume = 1;
     u.lieAngle = 0.2;
+    return u;
+}
+
+void BM_FindingsAndUncertainties(benchmark::State& state)
+{
+    const orv::ClubMeasurements club = Club();
+    const orv::InputUncertainties u = EveryUncertainty();
     for (auto _ : state) {
         benchmark::DoNotOptimize(orv::ComputeEllipsoidOfInertia(club, orv::ReportTexts::Skip));
         benchmark::DoNotOptimize(orv::UncertaintiesOf(club, u));
@@ -92,13 +99,7 @@ BENCHMARK(BM_RepairHintsOfABrokenClub);
 
 void BM_DriverRulesWithUncertainties(benchmark::State& state)
 {
-    orv::InputUncertainties u;
-    u.mass = 0.1;
-    u.centre = 0.05;
-    u.reading = 0.5;
-    u.readingInPercent = true;
-    u.volume = 1;
-    u.lieAngle = 0.2;
+    const orv::InputUncertainties u = EveryUncertainty();
     const orv::ClubMeasurements club = Club();
     for (auto _ : state)
         benchmark::DoNotOptimize(orv::CheckDriverRules(club, u));
