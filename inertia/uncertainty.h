@@ -35,6 +35,12 @@ struct InputUncertainties {
     friend bool operator==(const InputUncertainties&, const InputUncertainties&) = default;
 };
 
+// Whether any input's uncertainty is known.
+[[nodiscard]] inline bool AnyKnown(const InputUncertainties& u)
+{
+    return u.mass > 0 || u.centre > 0 || u.reading > 0 || u.volume > 0 || u.lieAngle > 0;
+}
+
 // The standard uncertainty of each result in the order of kResultReals and
 // in its unit (degrees for the angles).
 using ResultUncertainties = std::array<double, kResultReals.size()>;

@@ -17,6 +17,7 @@
 #include <QComboBox>
 #include <QDoubleSpinBox>
 #include <QImage>
+#include <QPlainTextEdit>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 #include <QPushButton>
@@ -225,7 +226,7 @@ TEST_F(HeadWindowTest, F1OpensTheManualAtItsSection)
 // "±" beside its numbers.
 TEST_F(HeadWindowTest, InstrumentUncertaintiesAreKeptInTheSettings)
 {
-    EXPECT_FALSE(ui::AnyKnown(ui::LoadInstrumentUncertainties()));
+    EXPECT_FALSE(AnyKnown(ui::LoadInstrumentUncertainties()));
     EXPECT_FALSE(Control<QTextBrowser>(Head(), "txtNumbers")->toPlainText().contains(u'\u00B1'));
     QTimer::singleShot(0, [] {
         auto* dialog = qobject_cast<ui::frmUncertainties*>(QApplication::activeModalWidget());
@@ -244,6 +245,21 @@ TEST_F(HeadWindowTest, InstrumentUncertaintiesAreKeptInTheSettings)
     EXPECT_EQ(kept.lieAngle, 0.2);
     EXPECT_EQ(kept.volume, 0.0);
     EXPECT_TRUE(Control<QTextBrowser>(Head(), "txtNumbers")->toPlainText().contains(u'\u00B1'));
+
+    // The editor's report boxes tell them in their tips after Calculate.
+    ui::frmEdit& e = Open();
+    EXPECT_TRUE(Control<QPlainTextEdit>(e, "Text1")->toolTip().isEmpty());
+    Control<QPushButton>(e, "Command1")->click();
+    const InputUncertainties u = ui::LoadInstrumentUncertainties();
+    const ResultUncertainties expected = UncertaintiesOf(data.CurrentClub, u);
+    EXPECT_TRUE(Control<QPlainTextEdit>(e, "Text1")
+                    ->toolTip()
+                    .contains(QStringLiteral("X \u00B1 ") + QString::number(expected[0], 'g', 3)))
+        << Control<QPlainTextEdit>(e, "Text1")->toolTip().toStdString();
+    EXPECT_TRUE(
+        Control<QPlainTextEdit>(e, "Text4")
+            ->toolTip()
+            .contains(QStringLiteral("Izc' \u00B1 ") + QString::number(expected[12], 'g', 3)));
 }
 
 // Head, Report opens the print preview on the report of every head, Report

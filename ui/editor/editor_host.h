@@ -3,6 +3,7 @@
 #pragma once
 
 #include "clubs/club_record.h"
+#include "inertia/uncertainty.h"
 
 #include <QString>
 
@@ -23,6 +24,8 @@ public:
                            const ClubResults& results) = 0;
     // Opens the manual at a section.
     virtual void Help(const QString& section) = 0;
+    // The instrument's uncertainties, for the report boxes' tips.
+    [[nodiscard]] virtual InputUncertainties Uncertainties() const = 0;
 };
 
 } // namespace orv::ui

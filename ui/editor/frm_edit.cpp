@@ -3,6 +3,7 @@
 #include "clubs/code_page.h"
 #include "inertia/ellipsoid_of_inertia.h"
 #include "inertia/repair_hints.h"
+#include "inertia/uncertainty.h"
 #include "numeric/arithmetic_error.h"
 #include "numeric/number_text.h"
 #include "ui/artwork/artwork.h"
@@ -20,6 +21,7 @@
 #include <QShortcut>
 
 #include <algorithm>
+#include <cmath>
 #include <optional>
 
 namespace orv::ui {
@@ -303,7 +305,34 @@ void frmEdit::UpdateORV()
     Text2->setPlainText(ReportText(outcome.Report.Text2));
     Text3->setPlainText(ReportText(outcome.Report.Text3));
     Text4->setPlainText(ReportText(outcome.Report.Text4));
+    ShowUncertainties();
     ShowFindings(outcome.Findings);
+}
+
+void frmEdit::ShowUncertainties()
+{
+    const InputUncertainties inputs = m_host.Uncertainties();
+    if (!AnyKnown(inputs)) {
+        for (QPlainTextEdit* box : {Text1, Text2, Text3, Text4})
+            box->setToolTip(QString());
+        return;
+    }
+    const ResultUncertainties u = UncertaintiesOf(m_data.CurrentClub, inputs);
+    const auto value = [&u](std::size_t k) {
+        return std::isfinite(u[k]) ? QString::number(u[k], 'g', 3) : QStringLiteral("\u2014");
+    };
+    const auto three = [&](std::size_t first, const QString& unit) {
+        return QStringLiteral("Standard uncertainties from the instrument's (Head, Instrument "
+                              "Uncertainties): X \u00B1 %1, Y \u00B1 %2, Z \u00B1 %3 %4")
+            .arg(value(first), value(first + 1), value(first + 2), unit);
+    };
+    Text1->setToolTip(three(0, QStringLiteral("kg-cm^2")));
+    Text2->setToolTip(three(3, QStringLiteral("degrees")));
+    Text3->setToolTip(three(6, QStringLiteral("degrees")));
+    Text4->setToolTip(QStringLiteral("Standard uncertainties from the instrument's: XX \u00B1 %1, "
+                                     "YY \u00B1 %2, ZZ \u00B1 %3 kg-cm^2; Izc' \u00B1 %4 kg-cm^2; "
+                                     "equivalent volume \u00B1 %5 cc")
+                          .arg(value(9), value(10), value(11), value(12), value(13)));
 }
 
 void frmEdit::ShowFindings(const std::vector<Finding>& findings)

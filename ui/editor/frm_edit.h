@@ -71,6 +71,9 @@ private:
     void ShowPicture(StretchedImage& image, const QString& path);
     void ShowMessage(const QString& text);
     void ShowFindings(const std::vector<Finding>& findings);
+    // The report boxes' tips: each result's uncertainty, when the
+    // instrument's are known.
+    void ShowUncertainties();
     [[nodiscard]] QStringList BoxTexts() const;
     frmPreview& LoadPreview();
     void RefreshPreview();

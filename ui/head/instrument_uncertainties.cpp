@@ -61,11 +61,6 @@ void SaveInstrumentUncertainties(const InputUncertainties& uncertainties)
                       uncertainties.readingInPercent);
 }
 
-bool AnyKnown(const InputUncertainties& u)
-{
-    return u.mass > 0 || u.centre > 0 || u.reading > 0 || u.volume > 0 || u.lieAngle > 0;
-}
-
 frmUncertainties::frmUncertainties(QWidget* parent)
     : QDialog(parent)
     , txtUMass(Box(this, "txtUMass", QStringLiteral("g"), 3))

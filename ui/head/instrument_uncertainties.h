@@ -14,8 +14,6 @@ namespace orv::ui {
 
 [[nodiscard]] InputUncertainties LoadInstrumentUncertainties();
 void SaveInstrumentUncertainties(const InputUncertainties& uncertainties);
-// Whether any uncertainty is known.
-[[nodiscard]] bool AnyKnown(const InputUncertainties& uncertainties);
 
 // "Instrument Uncertainties": one box per input, the readings' in kg-cm^2
 // or in percent of each reading.

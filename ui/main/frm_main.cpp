@@ -444,6 +444,8 @@ void frmMain::mnuExit_Click() { close(); }
 
 void frmMain::mnuContent_Click() { m_desktop.OpenHelp(this, HelpFilePath(ProgramFolder())); }
 
+InputUncertainties frmMain::Uncertainties() const { return LoadInstrumentUncertainties(); }
+
 void frmMain::Help(const QString& section)
 {
     m_desktop.OpenHelp(this, HelpFilePath(ProgramFolder()), section);

@@ -46,6 +46,7 @@ public:
     void StoreClub(int row, const ClubMeasurements& measurements,
                    const ClubResults& results) override;
     void Help(const QString& section) override;
+    [[nodiscard]] InputUncertainties Uncertainties() const override;
 
     // How About shows the splash window, modally over `owner`.
     void SetAboutWindow(std::function<void(QWidget* owner)> showAbout);
