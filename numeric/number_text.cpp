@@ -202,8 +202,12 @@ double RoundHalfEven(double value, int decimals)
     // When scaling is exact (always so for a single-precision value and up
     // to a few decimals) the tie decision can be made on the scaled value
     // directly; otherwise on the exact decimal expansion.
+    // The powers of ten up to 1e15 are exact doubles, as pow gives them,
+    // without pow's cost at every cell of the grids.
+    static constexpr double kPowersOfTen[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                              1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
     if (decimals >= 0 && decimals <= 15) {
-        const double scale = std::pow(10.0, decimals);
+        const double scale = kPowersOfTen[decimals];
         const double scaled = value * scale;
         if (std::fma(value, scale, -scaled) == 0.0 && std::fabs(scaled) < 0x1p52)
             return std::nearbyint(scaled) / scale;
