@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cfloat>
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
@@ -209,8 +210,15 @@ double RoundHalfEven(double value, int decimals)
     if (decimals >= 0 && decimals <= 15) {
         const double scale = kPowersOfTen[decimals];
         const double scaled = value * scale;
-        if (std::fma(value, scale, -scaled) == 0.0 && std::fabs(scaled) < 0x1p52)
-            return std::nearbyint(scaled) / scale;
+        // A single-precision value (24 significant bits) times 10^9 or less
+        // (at most 21) is always exact; only other values need the fma test.
+        const bool single = std::fabs(value) <= FLT_MAX
+                            && static_cast<double>(static_cast<float>(value)) == value;
+        const bool exact = (decimals <= 9 && single) || std::fma(value, scale, -scaled) == 0.0;
+        // rint rounds as nearbyint does in the default rounding mode, without
+        // saving the floating-point environment.
+        if (exact && std::fabs(scaled) < 0x1p52)
+            return std::rint(scaled) / scale;
     }
     Buffer buffer;
     const std::string_view rounded = ToChars(buffer, value, std::chars_format::fixed, decimals);
