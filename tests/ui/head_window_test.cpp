@@ -219,6 +219,16 @@ TEST_F(HeadWindowTest, F1OpensTheManualAtItsSection)
     QTest::keyClick(&Head(), Qt::Key_F1);
     ASSERT_EQ(desktop.helpSections.size(), 1);
     EXPECT_EQ(desktop.helpSections.front(), "head-window");
+    // And in a dialog: the instrument's uncertainties.
+    QTimer::singleShot(0, [] {
+        QWidget* dialog = QApplication::activeModalWidget();
+        ASSERT_NE(dialog, nullptr);
+        QTest::keyClick(Control<QDoubleSpinBox>(*dialog, "txtUMass"), Qt::Key_F1);
+        qobject_cast<QDialog*>(dialog)->reject();
+    });
+    window->mnuUncertainties_Click();
+    ASSERT_EQ(desktop.helpSections.size(), 2);
+    EXPECT_EQ(desktop.helpSections.back(), "head-window");
 }
 
 // The instrument's uncertainties live in the settings, not in a document:

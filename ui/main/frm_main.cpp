@@ -18,6 +18,8 @@
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QFileDialog>
+#include <QKeyEvent>
 #include <QLayout>
 #include <QMenuBar>
 #include <QPrintPreviewDialog>
@@ -143,6 +145,8 @@ frmMain::frmMain(ProgramData& programData, Dialogs& dialogs, DesktopServices& de
 
     auto* help = new QShortcut(QKeySequence::HelpContents, this);
     connect(help, &QShortcut::activated, this, &frmMain::mnuContent_Click);
+    // F1 in the program's dialogs opens the manual at their section.
+    qApp->installEventFilter(this);
 }
 
 void frmMain::BuildMenus()
@@ -445,6 +449,25 @@ void frmMain::mnuExit_Click() { close(); }
 void frmMain::mnuContent_Click() { m_desktop.OpenHelp(this, HelpFilePath(ProgramFolder())); }
 
 InputUncertainties frmMain::Uncertainties() const { return LoadInstrumentUncertainties(); }
+
+bool frmMain::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() != QEvent::KeyPress || static_cast<QKeyEvent*>(event)->key() != Qt::Key_F1)
+        return QMainWindow::eventFilter(watched, event);
+    auto* widget = qobject_cast<QWidget*>(watched);
+    QWidget* dialog = widget != nullptr ? widget->window() : nullptr;
+    // The main window, the editor and the head window answer F1 themselves.
+    if (qobject_cast<QDialog*>(dialog) == nullptr || qobject_cast<frmEdit*>(dialog) != nullptr)
+        return QMainWindow::eventFilter(watched, event);
+    QString section;
+    if (qobject_cast<QFileDialog*>(dialog) != nullptr)
+        section = QStringLiteral("file-menu");
+    else if (qobject_cast<frmUncertainties*>(dialog) != nullptr
+             || qobject_cast<QPrintPreviewDialog*>(dialog) != nullptr)
+        section = QStringLiteral("head-window");
+    m_desktop.OpenHelp(dialog, HelpFilePath(ProgramFolder()), section);
+    return true;
+}
 
 void frmMain::Help(const QString& section)
 {

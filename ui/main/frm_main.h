@@ -90,6 +90,7 @@ public:
     [[nodiscard]] QUndoStack& Edits() const { return *m_undo; }
 
 protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
