@@ -157,14 +157,7 @@ TEST(Uncertainty, AReadingsUncertaintyIsAbsoluteOrAPercentage)
 // close axes have angles without a derivative.
 TEST(Uncertainty, OnlyTheTwoCloseAxesHaveInfiniteAngles)
 {
-    ClubMeasurements club = WorkedExample();
-    club.CMx = club.CMy = club.CMz = 0;
-    club.Ixx = 2;
-    club.Iyy = 3;
-    club.Izz = 3.02f;
-    club.Ixy = 2.5f;
-    club.Iyz = 3.01f;
-    club.Izx = 2.51f;
+    const ClubMeasurements club = DiagonalTensor(2, 3, 3.02f);
     InputUncertainties u;
     u.reading = 0.5;
     u.readingInPercent = true;
@@ -222,14 +215,7 @@ TEST(Uncertainty, ASmallSensitivityIsNotQuantised)
 // is undefined, while the other two axes keep theirs.
 TEST(Uncertainty, TheAzimuthOfAnAxisAlongZHasNoUncertaintyToGive)
 {
-    ClubMeasurements club = WorkedExample();
-    club.CMx = club.CMy = club.CMz = 0;
-    club.Ixx = 2;
-    club.Iyy = 3;
-    club.Izz = 3.5f;
-    club.Ixy = 2.5f;
-    club.Iyz = 3.25f;
-    club.Izx = 2.75f;
+    const ClubMeasurements club = DiagonalTensor(2, 3, 3.5f);
     InputUncertainties u;
     u.reading = 0.5;
     u.readingInPercent = true;

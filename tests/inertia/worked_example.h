@@ -26,4 +26,19 @@ inline ClubMeasurements WorkedExample(float volume = 200, float lieAngle = 0)
     return club;
 }
 
+// The worked example's mass and volume with the centre of gravity at the
+// origin and readings whose tensor is diagonal with these moments.
+inline ClubMeasurements DiagonalTensor(float xx, float yy, float zz)
+{
+    ClubMeasurements club = WorkedExample();
+    club.CMx = club.CMy = club.CMz = 0;
+    club.Ixx = xx;
+    club.Iyy = yy;
+    club.Izz = zz;
+    club.Ixy = (xx + yy) / 2;
+    club.Iyz = (yy + zz) / 2;
+    club.Izx = (zz + xx) / 2;
+    return club;
+}
+
 } // namespace orv::testing
