@@ -14,6 +14,7 @@
 namespace orv {
 namespace {
 
+using testing::DiagonalTensor;
 using testing::WorkedExample;
 
 std::vector<FindingCode> Codes(const ClubMeasurements& club)
@@ -24,23 +25,6 @@ std::vector<FindingCode> Codes(const ClubMeasurements& club)
         codes.push_back(finding.code);
     }
     return codes;
-}
-
-// Readings of a body whose tensor about its centre of gravity, at the
-// origin, is diagonal with these moments.
-ClubMeasurements Diagonal(float xx, float yy, float zz)
-{
-    ClubMeasurements club;
-    club.Mass = 200;
-    club.Volume = 200;
-    club.Azimuth = 180;
-    club.Ixx = xx;
-    club.Iyy = yy;
-    club.Izz = zz;
-    club.Ixy = (xx + yy) / 2;
-    club.Iyz = (yy + zz) / 2;
-    club.Izx = (zz + xx) / 2;
-    return club;
 }
 
 struct FindingCase {
@@ -86,13 +70,15 @@ INSTANTIATE_TEST_SUITE_P(
         // The centre of gravity 100 mm out: the transfer eats the readings.
         FindingCase{"CentreFarOut", With(WorkedExample(), &ClubMeasurements::CMx, 100),
                     FindingCode::NotPositiveDefinite},
-        FindingCase{"NegativeMoment", Diagonal(2, 3, -0.5f), FindingCode::NotPositiveDefinite},
-        FindingCase{"Triangle", Diagonal(1, 1.5f, 3), FindingCode::TriangleInequality},
-        FindingCase{"JustBeyondTriangle", Diagonal(1, 2, 3.001f), FindingCode::TriangleInequality},
+        FindingCase{"NegativeMoment", DiagonalTensor(2, 3, -0.5f),
+                    FindingCode::NotPositiveDefinite},
+        FindingCase{"Triangle", DiagonalTensor(1, 1.5f, 3), FindingCode::TriangleInequality},
+        FindingCase{"JustBeyondTriangle", DiagonalTensor(1, 2, 3.001f),
+                    FindingCode::TriangleInequality},
         FindingCase{"CutAtTheCap", WorkedExample(1e7f), FindingCode::EllipsoidBounded},
-        FindingCase{"RaisedToTheFloor", Diagonal(1, 2, 3), FindingCode::EllipsoidBounded},
-        FindingCase{"CloseMoments", Diagonal(2, 3, 3.02f), FindingCode::AxesIllDefined},
-        FindingCase{"EqualMoments", Diagonal(3, 3, 3), FindingCode::AxesIllDefined}),
+        FindingCase{"RaisedToTheFloor", DiagonalTensor(1, 2, 3), FindingCode::EllipsoidBounded},
+        FindingCase{"CloseMoments", DiagonalTensor(2, 3, 3.02f), FindingCode::AxesIllDefined},
+        FindingCase{"EqualMoments", DiagonalTensor(3, 3, 3), FindingCode::AxesIllDefined}),
     [](const auto& param) { return std::string(param.param.name); });
 
 TEST(Findings, EachCodeHasItsStableName)
@@ -125,7 +111,7 @@ TEST(Findings, AxesIllDefinedBelowOnePercentOfTheLargestMoment)
     for (const auto& c : cases) {
         // Moments 2, 3 and z with (z - 3) / z the given gap.
         const auto z = static_cast<float>(3 / (1 - c.gapPercent / 100));
-        const std::vector<FindingCode> codes = Codes(Diagonal(2, 3, z));
+        const std::vector<FindingCode> codes = Codes(DiagonalTensor(2, 3, z));
         EXPECT_EQ(std::count(codes.begin(), codes.end(), FindingCode::AxesIllDefined),
                   c.illDefined ? 1 : 0)
             << c.gapPercent << "%";
@@ -150,7 +136,7 @@ TEST(Findings, ConsistentBodiesHaveNone)
             << box.sidesCm[0] << "x" << box.sidesCm[1] << "x" << box.sidesCm[2];
     }
     EXPECT_TRUE(Codes(WorkedExample()).empty());
-    EXPECT_TRUE(Codes(Diagonal(1.5f, 2, 3.4f)).empty());
+    EXPECT_TRUE(Codes(DiagonalTensor(1.5f, 2, 3.4f)).empty());
 }
 
 } // namespace
